@@ -1,0 +1,342 @@
+// The rules of the work-area model, without any window: drops, removals, the undo list and
+// clearing, checked against what the user sees in the boxes.
+
+#include "workarea/mglobal.h"
+#include "workarea/workarearules.h"
+
+#include <QTest>
+
+using namespace WorkAreaRules;
+
+namespace {
+struct Fixture {
+    MGLOBAL g;
+    BoxPictures boxes;
+    Fixture() { g.createWorkArea(); }
+    Layer drop(int cell, int shape) { return dropOnCell(g, boxes, int16_t(cell), true, int16_t(shape)); }
+    Layer press(int cell, int button = kRightButton)
+    {
+        int16_t delCode = -1;
+        return pressOnCell(g, boxes, int16_t(cell), int16_t(button), delCode);
+    }
+    MGLOBAL::UndoRow record(int row) const { return g.UndoList[row]; }
+    // Invariants that must hold after any sequence of user actions.
+    void checkInvariants() const
+    {
+        for (int i = g.UndoCount + 1; i < MGLOBAL::kUndoRows; ++i)
+            QCOMPARE(g.UndoList[i], MGLOBAL::UndoRow{});
+        for (int i = 1; i <= g.UndoCount; ++i) {
+            const auto &r = g.UndoList[i];
+            QVERIFY((r[1] != 0) != (r[2] != 0));
+        }
+        for (int cell = 0; cell < MGLOBAL::kCells; ++cell) {
+            QCOMPARE(boxes.PicTarget[cell], g.CellShape[cell][MGLOBAL::kFront]);
+            QCOMPARE(boxes.PicTarget2[cell], g.CellShape[cell][MGLOBAL::kBack]);
+        }
+    }
+};
+MGLOBAL::UndoRow rec(int front, int back) { return {0, int16_t(front), int16_t(back), 0}; }
+} // namespace
+
+class TestWorkAreaRules : public QObject {
+    Q_OBJECT
+private slots:
+    void cellNumbersAndCodes()
+    {
+        QCOMPARE(Cell::column(0), 0);
+        QCOMPARE(Cell::row(18), 0);
+        QCOMPARE(Cell::column(18), 18);
+        QCOMPARE(Cell::row(19), 1);
+        QCOMPARE(Cell::column(19), 0);
+        QCOMPARE(Cell::row(246), 12);
+        QCOMPARE(Cell::column(246), 18);
+        QCOMPARE(Cell::at(12, 0), 228);
+        for (int16_t cell : {0, 5, 246}) {
+            QCOMPARE(Cell::cellOfCode(Cell::backCode(cell)), cell);
+            QCOMPARE(Cell::cellOfCode(Cell::frontCode(cell)), cell);
+            QVERIFY(Cell::isBackCode(Cell::backCode(cell)));
+            QVERIFY(!Cell::isBackCode(Cell::frontCode(cell)));
+        }
+        QCOMPARE(Cell::backCode(246), 247);
+        QCOMPARE(Cell::frontCode(0), 248);
+        QCOMPARE(Cell::frontCode(246), 494);
+    }
+
+    void loadStartsEmpty()
+    {
+        MGLOBAL g;
+        g.UndoCount = 7;
+        g.CellShape.resize(247);
+        g.CellShape[3][1] = 9;
+        g.createWorkArea();
+        QCOMPARE(int(g.CellShape.size()), 301);
+        QCOMPARE(int(g.UndoList.size()), 501);
+        QCOMPARE(g.CellShape[3][1], 0);
+        QCOMPARE(g.UndoCount, 0);
+        QCOMPARE(g.LastCell, 246);
+        QCOMPARE(g.GridState, 1);
+    }
+
+    void firstDropGoesBackSecondFrontThirdRefused()
+    {
+        Fixture f;
+        QCOMPARE(f.drop(5, 17), Layer::Back);
+        QCOMPARE(f.g.CellShape[5][2], 17);
+        QCOMPARE(f.boxes.PicTarget2[5], 17);
+        QCOMPARE(f.g.UndoCount, 1);
+        QCOMPARE(f.record(1), rec(0, 6));
+        QCOMPARE(f.g.ModelChanged, 1);
+        QCOMPARE(f.g.DragShape, 0);
+
+        QCOMPARE(f.drop(5, 40), Layer::Front);
+        QCOMPARE(f.g.CellShape[5][1], 40);
+        QCOMPARE(f.record(2), rec(253, 0));
+
+        f.g.ModelChanged = 0;
+        QCOMPARE(f.drop(5, 99), Layer::None);
+        QCOMPARE(f.g.UndoCount, 2);
+        QCOMPARE(f.g.CellShape[5][1], 40);
+        QCOMPARE(f.g.CellShape[5][2], 17);
+        QCOMPARE(f.g.ModelChanged, 1); // a refused drop still marks the model
+        QCOMPARE(f.g.DragShape, 0);
+        f.checkInvariants();
+    }
+
+    void dropFromSomethingElseIsRefusedButMarks()
+    {
+        Fixture f;
+        QCOMPARE(dropOnCell(f.g, f.boxes, 3, false, 12), Layer::None);
+        QCOMPARE(f.g.CellShape[3][2], 0);
+        QCOMPARE(f.g.UndoCount, 0);
+        QCOMPARE(f.g.ModelChanged, 1);
+        QCOMPARE(f.g.DragShape, 0);
+    }
+
+    void frontFromFileThenDropFillsBack()
+    {
+        Fixture f;
+        f.g.CellShape[7][1] = 30;
+        f.boxes.PicTarget[7] = 30;
+        QCOMPARE(f.drop(7, 31), Layer::Back);
+        QCOMPARE(f.g.CellShape[7][2], 31);
+        QCOMPARE(f.record(1), rec(0, 8));
+    }
+
+    void cornerCellsRecordTheirCodes()
+    {
+        Fixture f;
+        f.drop(0, 1);
+        f.drop(0, 2);
+        f.drop(246, 3);
+        f.drop(246, 4);
+        QCOMPARE(f.record(1), rec(0, 1));
+        QCOMPARE(f.record(2), rec(248, 0));
+        QCOMPARE(f.record(3), rec(0, 247));
+        QCOMPARE(f.record(4), rec(494, 0));
+    }
+
+    void rightClickTakesTopShapeAndItsRecord()
+    {
+        Fixture f;
+        f.drop(5, 17);
+        f.drop(5, 40);
+        QCOMPARE(f.press(5), Layer::Front);
+        QCOMPARE(f.g.CellShape[5][1], 0);
+        QCOMPARE(f.g.CellShape[5][2], 17);
+        QCOMPARE(f.g.UndoCount, 1);
+        QCOMPARE(f.record(1), rec(0, 6));
+        QCOMPARE(f.record(2), rec(0, 0));
+        QCOMPARE(f.g.ModelChanged, 1);
+        QCOMPARE(f.press(5, kMiddleButton), Layer::Back);
+        QCOMPARE(f.g.UndoCount, 0);
+        QCOMPARE(f.g.ModelChanged, 0); // the list ran empty
+        f.checkInvariants();
+    }
+
+    void leftClickAndEmptyBoxChangeNothing()
+    {
+        Fixture f;
+        f.drop(5, 17);
+        f.g.ModelChanged = 0;
+        QCOMPARE(f.press(5, kLeftButton), Layer::None);
+        QCOMPARE(f.press(6), Layer::None);
+        QCOMPARE(f.g.CellShape[5][2], 17);
+        QCOMPARE(f.g.UndoCount, 1);
+        QCOMPARE(f.g.ModelChanged, 0);
+    }
+
+    void removingAMiddleRecordKeepsTheOrder()
+    {
+        Fixture f;
+        f.drop(3, 1);
+        f.drop(5, 2);
+        f.drop(9, 3);
+        f.press(5);
+        QCOMPARE(f.g.UndoCount, 2);
+        QCOMPARE(f.record(1), rec(0, 4));
+        QCOMPARE(f.record(2), rec(0, 10));
+        QCOMPARE(f.record(3), rec(0, 0));
+        f.checkInvariants();
+    }
+
+    void removingAShapeFromAFileLeavesTheList()
+    {
+        Fixture f;
+        f.drop(1, 5);
+        f.g.CellShape[8][2] = 44;
+        f.boxes.PicTarget2[8] = 44;
+        f.g.ModelChanged = 1;
+        QCOMPARE(f.press(8), Layer::Back);
+        QCOMPARE(f.g.UndoCount, 1);
+        QCOMPARE(f.record(1), rec(0, 2));
+        QCOMPARE(f.g.ModelChanged, 1);
+    }
+
+    void everyLayerFilledUsesExactly494Records()
+    {
+        Fixture f;
+        for (int pass = 0; pass < 2; ++pass)
+            for (int cell = 0; cell < MGLOBAL::kCells; ++cell)
+                f.drop(cell, 1 + cell % 240);
+        QCOMPARE(f.g.UndoCount, 494);
+        QCOMPARE(f.drop(100, 1), Layer::None);
+        QCOMPARE(f.g.UndoCount, 494);
+        for (int row = 495; row <= 500; ++row)
+            QCOMPARE(f.record(row), rec(0, 0));
+        // Removing the very first drop shifts all 493 others down.
+        f.press(0);
+        f.press(0);
+        QCOMPARE(f.g.UndoCount, 492);
+        QCOMPARE(f.record(1), rec(0, 2));
+        f.checkInvariants();
+    }
+
+    void undo_data()
+    {
+        QTest::addColumn<int>("depth");
+        QTest::addColumn<int>("drops");
+        QTest::addColumn<int>("left");
+        QTest::addColumn<int>("changedAfter");
+        QTest::newRow("3 of 5") << 3 << 5 << 2 << 1;
+        QTest::newRow("3 of 2 takes all") << 3 << 2 << 0 << 0;
+        QTest::newRow("depth 0 takes none") << 0 << 4 << 4 << 1;
+        QTest::newRow("negative depth takes none") << -3 << 4 << 4 << 1;
+        QTest::newRow("nothing to undo") << 4 << 0 << 0 << 0;
+        QTest::newRow("10 of 10") << 10 << 10 << 0 << 0;
+    }
+    void undo()
+    {
+        QFETCH(int, depth);
+        QFETCH(int, drops);
+        QFETCH(int, left);
+        QFETCH(int, changedAfter);
+        Fixture f;
+        for (int i = 0; i < drops; ++i)
+            f.drop(10 + i, 20 + i);
+        f.g.ModelChanged = 1;
+        f.g.UndoDepth = int16_t(depth);
+        undoLatest(f.g, f.boxes);
+        QCOMPARE(int(f.g.UndoCount), left);
+        QCOMPARE(int(f.g.ModelChanged), changedAfter);
+        for (int i = 0; i < drops; ++i)
+            QCOMPARE(f.g.CellShape[10 + i][2] != 0, i < left);
+        f.checkInvariants();
+    }
+
+    void repeatedUndoWithNegativeDepthNeverRaisesTheCount()
+    {
+        Fixture f;
+        f.drop(1, 1);
+        f.g.UndoDepth = -32768;
+        for (int i = 0; i < 600; ++i)
+            undoLatest(f.g, f.boxes);
+        QCOMPARE(f.g.UndoCount, 1);
+        f.checkInvariants();
+    }
+
+    void undoTakesBothLayersOfOneCell()
+    {
+        Fixture f;
+        f.drop(4, 1);
+        f.drop(4, 2);
+        f.g.UndoDepth = 2;
+        undoLatest(f.g, f.boxes);
+        QCOMPARE(f.g.CellShape[4][1], 0);
+        QCOMPARE(f.g.CellShape[4][2], 0);
+        QCOMPARE(f.boxes, BoxPictures{});
+    }
+
+    void undoAmountAnnouncesWhatUndoWillDo()
+    {
+        MGLOBAL g;
+        g.UndoDepth = 3;
+        g.UndoCount = 5;
+        QCOMPARE(undoAmount(g), 3);
+        g.UndoCount = 2;
+        QCOMPARE(undoAmount(g), 2);
+        g.UndoDepth = -3; // shown as stored
+        QCOMPARE(undoAmount(g), -3);
+    }
+
+    void clearKeepsTheThirdColumn()
+    {
+        Fixture f;
+        f.drop(2, 3);
+        f.drop(2, 4);
+        f.g.CellShape[2][3] = 77;
+        f.g.ModelFileName = QStringLiteral("A.Pic");
+        clearCells(f.g, f.boxes);
+        QCOMPARE(f.g.CellShape[2][1], 0);
+        QCOMPARE(f.g.CellShape[2][2], 0);
+        QCOMPARE(f.g.CellShape[2][3], 77);
+        QCOMPARE(f.g.UndoCount, 0);
+        QCOMPARE(f.record(1), rec(0, 0));
+        QVERIFY(f.g.ModelFileName.isEmpty());
+        f.checkInvariants();
+    }
+
+    void placingPicturesOfAFile()
+    {
+        Fixture f;
+        f.g.CellShape[0][1] = 12;
+        f.g.CellShape[0][2] = 45;
+        f.g.CellShape[1][2] = 1000;
+        f.g.CellShape[2][1] = 240;
+        QVERIFY(placePictures(f.g, f.boxes));
+        QCOMPARE(f.boxes.PicTarget[0], 12);
+        QCOMPARE(f.boxes.PicTarget2[0], 45);
+        QCOMPARE(f.boxes.PicTarget2[1], 0);
+        QCOMPARE(f.g.CellShape[1][2], 1000);
+        QCOMPARE(f.boxes.PicTarget[2], 240);
+    }
+
+    void placingStopsAtAShapeThatDoesNotExist()
+    {
+        Fixture f;
+        f.g.CellShape[0][2] = 5;
+        f.g.CellShape[0][1] = 6; // front pass never runs
+        f.g.CellShape[10][2] = 241;
+        f.g.CellShape[11][2] = 7;
+        QVERIFY(!placePictures(f.g, f.boxes));
+        QCOMPARE(f.boxes.PicTarget2[0], 5);
+        QCOMPARE(f.boxes.PicTarget2[10], 0);
+        QCOMPARE(f.boxes.PicTarget2[11], 0);
+        QCOMPARE(f.boxes.PicTarget[0], 0);
+
+        Fixture neg;
+        neg.g.CellShape[3][1] = -1;
+        QVERIFY(!placePictures(neg.g, neg.boxes));
+    }
+
+    void frameCaption()
+    {
+        MGLOBAL g;
+        g.TitleText = QStringLiteral(" Brickloom Win9 ");
+        QCOMPARE(g.frameCaption(), QStringLiteral(" Brickloom Win9 "));
+        g.ModelFileName = QStringLiteral("MODEL1.PIC");
+        QCOMPARE(g.frameCaption(), QStringLiteral(" Brickloom Win9  [MODEL1.PIC]"));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestWorkAreaRules)
+#include "test_workarearules.moc"
