@@ -1,0 +1,203 @@
+// The settings file on disk, field by field, and the number rules of the depth box and the undo
+// dialog.
+
+#include "settings/numbertext.h"
+#include "settings/personalfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void putFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+MGLOBAL settings(int16_t depth, const QString &name)
+{
+    MGLOBAL g;
+    g.UndoDepth = depth;
+    g.UserName = name;
+    return g;
+}
+
+} // namespace
+
+class TestPersonalFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void roundTrip_data()
+    {
+        QTest::addColumn<int>("depth");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("line");
+        QTest::newRow("plain") << 4 << "abc" << QByteArray("4,\"abc\",\"\"\r\n");
+        QTest::newRow("comma in name") << 10 << "Smith, John" << QByteArray("10,\"Smith, John\",\"\"\r\n");
+        QTest::newRow("empty name") << 1 << "" << QByteArray("1,\"\",\"\"\r\n");
+        QTest::newRow("negative depth") << -3 << "  two  blanks " << QByteArray("-3,\"  two  blanks \",\"\"\r\n");
+        QTest::newRow("extremes, UTF-8") << -32768 << "Zoë" << QByteArray("-32768,\"Zo\xc3\xab\",\"\"\r\n");
+    }
+
+    void roundTrip()
+    {
+        QFETCH(int, depth);
+        QFETCH(QString, name);
+        QFETCH(QByteArray, line);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(PersonalFile::kFileName);
+        QVERIFY(PersonalFile::write(path, settings(int16_t(depth), name)));
+        QCOMPARE(fileBytes(path), line);
+        MGLOBAL g = settings(99, "before");
+        QVERIFY(PersonalFile::read(path, g));
+        QCOMPARE(g.UndoDepth, depth);
+        QCOMPARE(g.UserName, name);
+    }
+
+    void nameLosesWhatQuotesCannotHold()
+    {
+        QCOMPARE(PersonalFile::toBytes(settings(2, "a\"b\r\nc")), QByteArray("2,\"abc\",\"\"\r\n"));
+    }
+
+    // Which variables the main menu's reading sets before it stops; a null content means no file.
+    // A depth of 0 means 4 only after a complete read.
+    void read_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("complete");
+        QTest::addColumn<int>("depth");
+        QTest::addColumn<QString>("name");
+        const std::tuple<const char *, const char *, bool, int, const char *> cases[] = {
+            {"missing file", nullptr, false, 99, "before"},
+            {"empty file", "", false, 99, "before"},
+            {"ends after field 1", "7\r\n", false, 7, "before"},
+            {"ends after field 2", "7,\"abc\"\r\n", false, 7, "abc"},
+            {"field 1 abc", "abc,\"x\",\"\"", false, 99, "before"},
+            {"field 1 70000", "70000,\"x\",\"\"", false, 99, "before"},
+            {"field 1 empty", ",\"x\",\"\"", false, 99, "before"},
+            {"field 1 fraction", "2.5,\"x\",\"\"", false, 99, "before"},
+            {"field 1 quoted", "\"4\",\"x\",\"\"", false, 99, "before"},
+            {"unclosed quote at line end", "5,\"abc\r\n\",\"\"", false, 5, "before"},
+            {"unclosed quote at file end", "5,\"abc\",\"xyz", false, 5, "abc"},
+            {"text after closing quote", "6,\"a\"b,\"\"", false, 6, "before"},
+            {"complete", "25,\"abc\",\"\"\r\n", true, 25, "abc"},
+            {"zero means four", "0,\"\",\"\"\r\n", true, 4, ""},
+            {"zero kept when incomplete", "0,\"abc\"", false, 0, "abc"},
+            {"blanks around", "  -3 , \"a, b\" ,\"\"", true, -3, "a, b"},
+            {"unquoted texts", "6,Jane Doe,zzz", true, 6, "Jane Doe"},
+            {"a field a line", "6\n\"a\"\r\"\"\r\n", true, 6, "a"},
+            {"reserved field filled", "8,\"a\",\"later\"\r\nmore", true, 8, "a"}};
+        for (const auto &[tag, content, complete, depth, name] : cases)
+            QTest::newRow(tag) << QByteArray(content) << complete << depth << QString(name);
+    }
+
+    void read()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, complete);
+        QFETCH(int, depth);
+        QFETCH(QString, name);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(PersonalFile::kFileName);
+        if (!content.isNull())
+            putFile(path, content);
+        MGLOBAL g = settings(99, "before");
+        QCOMPARE(PersonalFile::ReadPersonal(g, path), complete);
+        QCOMPARE(g.UndoDepth, depth);
+        QCOMPARE(g.UserName, name);
+    }
+
+    void failedWriteKeepsOldFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(PersonalFile::kFileName);
+        putFile(path, "3,\"old\",\"\"\r\n");
+        QVERIFY(!PersonalFile::write(dir.path(), settings(5, "new")));
+        QVERIFY(!PersonalFile::write(path + "/Personal.qzt", settings(5, "new")));
+        QCOMPARE(fileBytes(path), QByteArray("3,\"old\",\"\"\r\n"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"Personal.qzt"});
+    }
+
+    void leadingNumber_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("number");
+        const std::pair<const char *, double> cases[] = {
+            {"5x", 5}, {"abc", 0}, {" 2.5", 2.5}, {"1.5.3", 1.5}, {"-", 0}, {".", 0}, {"", 0},
+            {"-2", -2}, {"+3", 3}, {".5", 0.5}, {"-.5", -0.5}, {"5.", 5}, {" \t7", 7}, {"1 2", 1},
+            {"1e3", 1}, {"--1", 0}, {"10.5", 10.5}};
+        for (const auto &[text, number] : cases)
+            QTest::newRow(text[0] ? text : "empty") << QString::fromUtf8(text) << number;
+        QTest::newRow("other digits") << QStringLiteral("\u0661\u0662") << 0.0;
+    }
+
+    void leadingNumber()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, number);
+        QCOMPARE(NumberText::leadingNumber(text), number);
+    }
+
+    void roundHalfEven_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<double>("rounded");
+        const std::pair<double, double> cases[] = {{1.5, 2}, {2.5, 2}, {3.5, 4}, {9.5, 10}, {0.5, 0}, {-0.5, 0},
+                                                   {-1.5, -2}, {-2.5, -2}, {2.49, 2}, {2.51, 3}, {7, 7}};
+        for (const auto &[value, rounded] : cases)
+            QTest::newRow(qPrintable(QString::number(value))) << value << rounded;
+    }
+
+    void roundHalfEven()
+    {
+        QFETCH(double, value);
+        QFETCH(double, rounded);
+        QCOMPARE(NumberText::roundHalfEven(value), rounded);
+    }
+
+    void withSignPosition()
+    {
+        QCOMPARE(NumberText::withSignPosition(3), QString(" 3"));
+        QCOMPARE(NumberText::withSignPosition(0), QString(" 0"));
+        QCOMPARE(NumberText::withSignPosition(-3), QString("-3"));
+        QCOMPARE(NumberText::withSignPosition(494), QString(" 494"));
+    }
+
+    void acceptDepth_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<int>("depth");
+        const std::tuple<const char *, bool, int> cases[] = {
+            {"0", false, 4}, {"11", false, 4}, {"0.5", false, 4}, {"abc", false, 4}, {"", false, 4},
+            {"-1", false, 4}, {"10.", true, 10}, {"10", true, 10}, {"1", true, 1}, {"1.5", true, 2},
+            {"2.5", true, 2}, {"9.5", true, 10}, {"5x", true, 5}, {" 3", true, 3}, {".99", false, 4}, {"10.5", false, 4}};
+        for (const auto &[text, accepted, depth] : cases)
+            QTest::newRow(text[0] ? text : "empty") << QString(text) << accepted << depth;
+    }
+
+    void acceptDepth()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, accepted);
+        QFETCH(int, depth);
+        const NumberText::DepthEntry entry = NumberText::acceptDepth(text);
+        QCOMPARE(entry.accepted, accepted);
+        QCOMPARE(entry.depth, depth);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPersonalFile)
+#include "test_personalfile.moc"
