@@ -1,0 +1,32 @@
+// The Brickloom help viewer: "winhelp.exe FILE [--topic N]" shows the help file, maximized and in front.
+
+#include "helpcommandline.h"
+#include "helpviewer.h"
+
+#include <QApplication>
+#include <QDir>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Brickloom Help"));
+
+    HelpViewer viewer;
+    const HelpCommandLine command = HelpCommandLine::parse(QApplication::arguments());
+    if (command.isValid()) {
+        viewer.openFile(HelpCommandLine::resolveFile(command.file(), QDir::currentPath(),
+                                                     QApplication::applicationDirPath()),
+                        command.topic());
+    } else {
+        const QString text = command.errorString() + u' ' + HelpCommandLine::usage();
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+        viewer.showProblem(QObject::tr("The help viewer was started the wrong way"), text);
+    }
+
+    viewer.showMaximized();
+    viewer.raise();
+    viewer.activateWindow();
+    return app.exec();
+}
