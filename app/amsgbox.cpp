@@ -1,0 +1,47 @@
+#include "amsgbox.h"
+
+#include "files/messages.h"
+#include "platform/twips.h"
+#include "platform/uifont.h"
+#include "workarea/mglobal.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+AMsgbox::AMsgbox()
+    : ProgramDialog(QStringLiteral("Help"), 2610, 2190, {3600, 2000, 4650, 3000})
+{
+    setObjectName(QStringLiteral("AMsgbox"));
+    setFont(UiFont::sansSerif(8.25, true));
+
+    AMsgExit = new QPushButton(QStringLiteral("E&xit"), this);
+    AMsgExit->setObjectName(QStringLiteral("AMsgExit"));
+    AMsgExit->setGeometry(Twips::rect(870, 1770, 825, 330));
+    AMsgExit->setDefault(true);
+
+    TextMsg = new QPlainTextEdit(this);
+    TextMsg->setObjectName(QStringLiteral("TextMsg"));
+    TextMsg->setGeometry(Twips::rect(0, 60, 2565, 1635));
+    TextMsg->setFont(UiFont::sansSerif(8.25));
+    TextMsg->setReadOnly(true);
+    TextMsg->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    TextMsg->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QPalette pal = TextMsg->palette();
+    pal.setColor(QPalette::Base, QColor(0x00, 0xFF, 0xFF));
+    pal.setColor(QPalette::Text, Qt::black);
+    TextMsg->setPalette(pal);
+
+    setTabOrder(AMsgExit, TextMsg);
+    AMsgExit->setFocus();
+    connect(AMsgExit, &QPushButton::clicked, this, &AMsgbox::AMsgExit_Click);
+}
+
+void AMsgbox::Form_Load()
+{
+    TextMsg->setPlainText(Messages::message(MGLOBAL::instance().MsgCode));
+}
+
+void AMsgbox::AMsgExit_Click()
+{
+    close();
+}

@@ -1,0 +1,44 @@
+#pragma once
+// The main menu: the frame's first child, from which the user opens the work area, reads the
+// help, personalizes the program or ends it. It shows the user's name.
+
+#include "app/singleform.h"
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+class MainMenu : public QWidget, public SingleForm<MainMenu> {
+    Q_OBJECT
+public:
+    MainMenu();
+
+    void Form_Load();
+    // Reads the personal settings and shows or hides the user's name.
+    void ReadPersonal();
+    // Shows the user's name, or hides the label when there is none.
+    void showUserName();
+
+    // Closes the main menu and destroys it.
+    void unload();
+
+    static constexpr int kHelpTopic = 3;
+
+public slots:
+    void Form_Activate();
+    void DisplayOpen_Click();
+    void MainHelp_Click();
+    void Personalize_Click();
+    void ExitProgram_Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    QPushButton *DisplayOpen;
+    QPushButton *MainHelp;
+    QPushButton *Personalize;
+    QPushButton *ExitProgram;
+    QLabel *MyName;
+};

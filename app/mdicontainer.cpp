@@ -1,0 +1,156 @@
+#include "mdicontainer.h"
+
+#include "app/mainmenu.h"
+#include "app/modal.h"
+#include "palette/shapes.h"
+#include "palette/shapeicons.h"
+#include "platform/twips.h"
+#include "workarea/display.h"
+#include "workarea/mglobal.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QVBoxLayout>
+
+namespace {
+// A child form's border: one pixel around its client area.
+constexpr int kChildBorder = 1;
+} // namespace
+
+MDIContainer::MDIContainer()
+    : area_(new QMdiArea(this))
+{
+    setObjectName(QStringLiteral("MDIContainer"));
+    area_->setFrameShape(QFrame::NoFrame);
+    // The children are a little larger than the client area; they must not grow the frame.
+    area_->setMinimumSize(1, 1);
+    area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setCentralWidget(area_);
+    setWindowIcon(QIcon(QPixmap::fromImage(ShapeIcons::programIcon())));
+    resize(Twips::size(kClientWidth, kClientHeight));
+    connect(area_, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow *sub) {
+        if (sub && sub->widget())
+            QMetaObject::invokeMethod(sub->widget(), "Form_Activate");
+    });
+}
+
+void MDIContainer::MDIForm_Load()
+{
+    showForm(MainMenu::instance());
+}
+
+QMdiSubWindow *MDIContainer::addForm(QWidget *form)
+{
+    auto *sub = new QMdiSubWindow(nullptr, Qt::FramelessWindowHint);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWidget(form);
+    sub->layout()->setContentsMargins(kChildBorder, kChildBorder, kChildBorder, kChildBorder);
+    sub->setStyleSheet(QStringLiteral("QMdiSubWindow { background: #404040; }"));
+    sub->setFixedSize(form->size() + QSize(2 * kChildBorder, 2 * kChildBorder));
+    area_->addSubWindow(sub);
+    return sub;
+}
+
+void MDIContainer::showForm(QWidget *form)
+{
+    auto *sub = qobject_cast<QMdiSubWindow *>(form->parentWidget());
+    if (!sub)
+        return;
+    sub->show();
+    area_->setActiveSubWindow(sub);
+}
+
+void MDIContainer::moveForm(QWidget *form, int leftTwips, int topTwips)
+{
+    if (QWidget *sub = form ? form->parentWidget() : nullptr)
+        sub->move(Twips::point(leftTwips, topTwips));
+}
+
+void MDIContainer::resizeForm(QWidget *form, int widthTwips, int heightTwips)
+{
+    if (QWidget *sub = form ? form->parentWidget() : nullptr)
+        sub->setFixedSize(Twips::size(widthTwips, heightTwips));
+}
+
+void MDIContainer::moveForm(QWidget *form, int leftTwips, int topTwips, int widthTwips, int heightTwips)
+{
+    resizeForm(form, widthTwips, heightTwips);
+    moveForm(form, leftTwips, topTwips);
+}
+
+void MDIContainer::updateCaption()
+{
+    // A literal "[*]" in a file name would otherwise be read as the modified-document marker.
+    QString caption = MGLOBAL::instance().frameCaption();
+    caption.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    setWindowTitle(caption);
+}
+
+QWidget *MDIContainer::activeForm() const
+{
+    // The child that was active last, even while another program has the focus.
+    QMdiSubWindow *sub = area_->currentSubWindow();
+    return sub ? sub->widget() : nullptr;
+}
+
+void MDIContainer::MDIForm_Resize()
+{
+    MGLOBAL &g = MGLOBAL::instance();
+    try {
+        QWidget *form = activeForm();
+        if (g.GridState == 1) {
+            if (isMinimized())
+                Shapes::instance()->hide();
+            else
+                Shapes::instance()->showInactive();
+        }
+        g.FrameSize = Twips::toTwips(frameGeometry().height()) > kLargeLayoutHeight ? 8670 : 6810;
+        const bool large = g.FrameSize > kLargeLayoutHeight;
+        if (form) {
+            if (!large)
+                moveForm(form, -60, -60);
+            else if (qobject_cast<WorkArea::Display *>(form))
+                moveForm(form, 0, 600);
+            else
+                moveForm(form, 1000, 1000);
+        }
+    } catch (...) {
+        QMessageBox box(QMessageBox::NoIcon, QString(), QStringLiteral(" error "), QMessageBox::Ok);
+        Modal::exec(box);
+    }
+}
+
+void MDIContainer::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    MDIForm_Resize();
+}
+
+void MDIContainer::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    // Minimizing and restoring change no size but are resizes of the frame all the same.
+    if (event->type() == QEvent::WindowStateChange)
+        MDIForm_Resize();
+    // The active child becomes the active window with its frame, and places itself again; this
+    // also runs after the first resize at start, which has moved it to the resize's place.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        if (QWidget *form = activeForm())
+            QMetaObject::invokeMethod(form, "Form_Activate");
+    }
+}
+
+void MDIContainer::closeEvent(QCloseEvent *event)
+{
+    // The children close first, each through its own closing step; the work area may refuse.
+    area_->closeAllSubWindows();
+    if (!area_->subWindowList().isEmpty()) {
+        event->ignore();
+        return;
+    }
+    forget(this);
+    event->accept();
+}

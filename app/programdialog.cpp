@@ -1,0 +1,39 @@
+#include "programdialog.h"
+
+#include "app/mdicontainer.h"
+#include "platform/twips.h"
+#include "platform/windowplacement.h"
+#include "workarea/mglobal.h"
+
+#include <QEvent>
+
+ProgramDialog::ProgramDialog(const QString &caption, int clientWidthTwips, int clientHeightTwips, Placement placement)
+    : QDialog(nullptr,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                  | Qt::MSWindowsFixedSizeDialogHint)
+    , placement_(placement)
+{
+    setWindowTitle(caption);
+    setFixedSize(Twips::size(clientWidthTwips, clientHeightTwips));
+    setModal(true);
+}
+
+void ProgramDialog::Form_Activate()
+{
+    const bool large = MGLOBAL::instance().FrameSize > 8500;
+    WindowPlacement::placeRelativeTo(this, MDIContainer::existing(), large ? placement_.largeDx : placement_.smallDx,
+                                     large ? placement_.largeDy : placement_.smallDy);
+}
+
+void ProgramDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    Form_Activate();
+}
+
+void ProgramDialog::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Form_Activate();
+}

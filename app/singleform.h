@@ -1,0 +1,53 @@
+#pragma once
+// Every window exists at most once: referring to it creates it and runs its load step, unloading
+// destroys it, and the next reference creates it anew.
+
+#include "app/modal.h"
+
+#include <QDialog>
+#include <QPointer>
+#include <concepts>
+
+template <typename Form>
+class SingleForm {
+public:
+    // The loaded window, or nullptr.
+    static Form *existing() { return slot(); }
+
+    // The window, created and loaded first when it does not exist.
+    static Form *instance()
+    {
+        if (!slot()) {
+            Form *form = new Form;
+            slot() = form;
+            form->Form_Load();
+        }
+        return slot();
+    }
+
+    // Creates and loads a dialog, waits until it has closed, and destroys it.
+    static void showModal()
+        requires std::derived_from<Form, QDialog>
+    {
+        Form *form = instance();
+        Modal::exec(*form);
+        forget(form);
+        form->deleteLater();
+    }
+
+protected:
+    // Called by the window when it unloads, so that the next reference creates a new one even
+    // before this one is gone.
+    static void forget(Form *form)
+    {
+        if (slot() == form)
+            slot() = nullptr;
+    }
+
+private:
+    static QPointer<Form> &slot()
+    {
+        static QPointer<Form> form;
+        return form;
+    }
+};

@@ -1,0 +1,64 @@
+#include "allyesno.h"
+
+#include "files/messages.h"
+#include "platform/twips.h"
+#include "platform/uifont.h"
+#include "workarea/mglobal.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+AllYesNo::AllYesNo()
+    : ProgramDialog(QStringLiteral("Help"), 2700, 1335, {3500, 2000, 4500, 3000})
+{
+    setObjectName(QStringLiteral("AllYesNo"));
+    setFont(UiFont::sansSerif(8.25));
+
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(Twips::rect(45, 0, 2595, 870));
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1->setAutoFillBackground(true);
+    QPalette pal = Label1->palette();
+    pal.setColor(QPalette::Window, QColor(0x00, 0xFF, 0xFF));
+    pal.setColor(QPalette::WindowText, Qt::black);
+    Label1->setPalette(pal);
+
+    AllYes = new QPushButton(QStringLiteral("&Yes"), this);
+    AllYes->setObjectName(QStringLiteral("AllYes"));
+    AllYes->setGeometry(Twips::rect(225, 945, 675, 345));
+    AllNo = new QPushButton(QStringLiteral("&No"), this);
+    AllNo->setObjectName(QStringLiteral("AllNo"));
+    AllNo->setGeometry(Twips::rect(1800, 945, 705, 345));
+
+    setTabOrder(AllYes, AllNo);
+    AllYes->setFocus();
+    connect(AllYes, &QPushButton::clicked, this, &AllYesNo::AllYes_Click);
+    connect(AllNo, &QPushButton::clicked, this, &AllYesNo::AllNo_Click);
+}
+
+void AllYesNo::Form_Load()
+{
+    Label1->setText(Messages::question(MGLOBAL::instance().YesNoChoice));
+}
+
+bool AllYesNo::ask(int question)
+{
+    MGLOBAL &g = MGLOBAL::instance();
+    g.YesNoChoice = static_cast<int16_t>(question);
+    showModal();
+    return g.YesNoChoice == kYes;
+}
+
+void AllYesNo::AllYes_Click()
+{
+    MGLOBAL::instance().YesNoChoice = kYes;
+    close();
+}
+
+void AllYesNo::AllNo_Click()
+{
+    MGLOBAL::instance().YesNoChoice = kNo;
+    close();
+}

@@ -1,0 +1,33 @@
+#pragma once
+// The program's yes/no question. The caller puts the question number into YesNoChoice and shows
+// it modally; afterwards YesNoChoice holds 6 for Yes, 0 for No, or still the question number when
+// the window was closed another way, which every caller takes as No.
+
+#include "app/programdialog.h"
+#include "app/singleform.h"
+
+class QLabel;
+class QPushButton;
+
+class AllYesNo : public ProgramDialog, public SingleForm<AllYesNo> {
+    Q_OBJECT
+public:
+    AllYesNo();
+
+    void Form_Load();
+
+    // Asks a question and tells whether the answer was Yes.
+    static bool ask(int question);
+
+    static constexpr int16_t kYes = 6;
+    static constexpr int16_t kNo = 0;
+
+public slots:
+    void AllYes_Click();
+    void AllNo_Click();
+
+private:
+    QLabel *Label1;
+    QPushButton *AllYes;
+    QPushButton *AllNo;
+};

@@ -1,0 +1,71 @@
+#include "printer.h"
+
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace Printer {
+
+namespace {
+Sink &sink()
+{
+    static Sink current;
+    return current;
+}
+
+// The image at its screen size: a 96 dpi pixel becomes 1/96 inch on paper.
+bool paint(QPrinter &printer, const QImage &image, QString *error)
+{
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        if (error)
+            *error = QStringLiteral("The printer could not be started.");
+        return false;
+    }
+    const qreal scale = printer.resolution() / 96.0;
+    const QSizeF size(image.width() / image.devicePixelRatio(), image.height() / image.devicePixelRatio());
+    painter.drawImage(QRectF(QPointF(0, 0), size * scale), image);
+    if (!painter.end()) {
+        if (error)
+            *error = QStringLiteral("The printer refused the page.");
+        return false;
+    }
+    return true;
+}
+} // namespace
+
+bool printImage(const QImage &image, QString *error)
+{
+    if (sink())
+        return sink()(image, error);
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) {
+        if (error)
+            *error = QStringLiteral("No printer is set up on this computer.");
+        return false;
+    }
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Brickloom model"));
+    return paint(printer, image, error);
+}
+
+bool writePdf(const QImage &image, const QString &path, QString *error)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setDocName(QStringLiteral("Brickloom model"));
+    if (!paint(printer, image, error)) {
+        if (error)
+            *error = QStringLiteral("The file could not be written.");
+        return false;
+    }
+    return true;
+}
+
+void setSink(Sink s)
+{
+    sink() = std::move(s);
+}
+
+} // namespace Printer

@@ -1,0 +1,21 @@
+#pragma once
+// Placing top-level windows by their outer frame, the way window positions are given in twips.
+
+#include <QPoint>
+
+class QWidget;
+
+namespace WindowPlacement {
+
+// Puts the top-left corner of the window's outer frame (title bar and border included) at
+// `screenPixel`. Works before and after the window is shown: the window manager is asked to
+// place the frame, not the client area.
+void moveFrameTo(QWidget *window, QPoint screenPixel);
+
+// The top-left corner of the window's outer frame on the screen.
+QPoint frameTopLeft(const QWidget *window);
+
+// Moves a dialog to frame Left + dx, frame Top + dy of `frame`, offsets in twips.
+void placeRelativeTo(QWidget *dialog, const QWidget *frame, int dxTwips, int dyTwips);
+
+} // namespace WindowPlacement

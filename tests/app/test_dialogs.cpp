@@ -1,0 +1,317 @@
+// The program's own dialogs on their own: what they say, where they stand beside the frame,
+// which button has the focus, and what Enter, Escape and the close box do to the answer.
+
+#include "app/amsgbox.h"
+#include "files/allyesno.h"
+#include "platform/twips.h"
+#include "settings/changefnt.h"
+#include "support/dialogscript.h"
+#include "support/program.h"
+#include "workarea/undoboxes.h"
+
+#include <QFile>
+#include <QLineEdit>
+
+using D = DialogScript;
+
+namespace {
+// Shows the dialog as the answerer gets it, waits until it is active, then runs `act`.
+D::Answer whileShown(std::function<void(QDialog &)> act)
+{
+    return [act](QDialog &d) {
+        d.show();
+        d.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        act(d);
+    };
+}
+
+QString settingsFile() { return QCoreApplication::applicationDirPath() + QStringLiteral("/Personal.qzt"); }
+
+QByteArray settingsBytes()
+{
+    QFile f(settingsFile());
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
+}
+} // namespace
+
+class TestDialogs : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { Program::removeSettings(); }
+    void cleanup() { Program::removeSettings(); }
+
+    void messages_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("13") << 13 << "File not found or wrong format. Check Filename and/or Directory.";
+        QTest::newRow("14 keeps its blank") << 14 << " Bad Filename. Must be in the form MYFILE.PIC";
+        QTest::newRow("15") << 15 << "Must be a number from 1 to 10.";
+        QTest::newRow("anything else") << 12 << "";
+    }
+    void messages()
+    {
+        QFETCH(int, code);
+        QFETCH(QString, text);
+        Program program;
+        MGLOBAL::instance().MsgCode = int16_t(code);
+        QWidget *focused = nullptr;
+        QSize client;
+        QString caption;
+        DialogScript script({whileShown([&](QDialog &d) {
+            focused = d.focusWidget();
+            client = d.size();
+            caption = d.windowTitle();
+            QTest::keyClick(&d, Qt::Key_Return); // Enter presses "Exit"
+        })});
+        AMsgbox::showModal();
+        QVERIFY(script.allAnswered());
+        QCOMPARE(script.asked.front(), QStringLiteral("AMsgbox: ") + text);
+        QCOMPARE(focused->objectName(), QStringLiteral("AMsgExit"));
+        QCOMPARE(client, Twips::size(2610, 2190));
+        QCOMPARE(caption, QStringLiteral("Help"));
+        QCOMPARE(MGLOBAL::instance().MsgCode, code); // nothing resets it
+    }
+
+    void dialogsStandBesideTheFrame_data()
+    {
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QPoint>("smallTwips");
+        QTest::addColumn<QPoint>("largeTwips");
+        QTest::newRow("message") << "AMsgbox" << QPoint(3600, 2000) << QPoint(4650, 3000);
+        QTest::newRow("question") << "AllYesNo" << QPoint(3500, 2000) << QPoint(4500, 3000);
+        QTest::newRow("undo") << "Undoboxes" << QPoint(3150, 2000) << QPoint(3200, 3000);
+        QTest::newRow("personalize") << "ChangeFnt" << QPoint(3060, 2100) << QPoint(4000, 3100);
+    }
+    void dialogsStandBesideTheFrame()
+    {
+        QFETCH(QString, dialog);
+        QFETCH(QPoint, smallTwips);
+        QFETCH(QPoint, largeTwips);
+        Program program;
+        program.frame->move(30, 40);
+        for (bool large : {false, true}) {
+            MGLOBAL::instance().FrameSize = large ? 8670 : 6810;
+            const QPoint offset = large ? largeTwips : smallTwips;
+            QPoint where;
+            DialogScript script({whileShown([&](QDialog &d) {
+                where = d.frameGeometry().topLeft();
+                d.close();
+            })});
+            if (dialog == "AMsgbox")
+                AMsgbox::showModal();
+            else if (dialog == "AllYesNo")
+                AllYesNo::ask(1);
+            else if (dialog == "Undoboxes")
+                Undoboxes::showModal();
+            else
+                ChangeFnt::showModal();
+            QCOMPARE(where, program.frame->frameGeometry().topLeft() + Twips::point(offset.x(), offset.y()));
+        }
+    }
+
+    void questions_data()
+    {
+        QTest::addColumn<int>("question");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("1") << 1 << " Continue with Printout.";
+        QTest::newRow("3") << 3 << "Changes made, do you wish save model before exiting.";
+        QTest::newRow("4") << 4 << "Changes made, do you wish save model before erasing.";
+        QTest::newRow("5") << 5 << "With white background.";
+        QTest::newRow("7") << 7 << "Changes made, do you wish save model before erasing by opening a new file.";
+        QTest::newRow("other") << 2 << "";
+    }
+    void questions()
+    {
+        QFETCH(int, question);
+        QFETCH(QString, text);
+        Program program;
+        DialogScript script({D::yes()});
+        QVERIFY(AllYesNo::ask(question));
+        QCOMPARE(script.asked.front(), QStringLiteral("AllYesNo: ") + text);
+    }
+
+    void answers_data()
+    {
+        QTest::addColumn<int>("how"); // 0 Enter, 1 "No", 2 close box, 3 Escape
+        QTest::addColumn<int>("choice");
+        QTest::newRow("Enter answers yes") << 0 << 6;
+        QTest::newRow("no") << 1 << 0;
+        QTest::newRow("close box keeps the question") << 2 << 4;
+        QTest::newRow("escape keeps the question") << 3 << 4;
+    }
+    void answers()
+    {
+        QFETCH(int, how);
+        QFETCH(int, choice);
+        Program program;
+        QString focused;
+        DialogScript script({whileShown([&](QDialog &d) {
+            focused = d.focusWidget()->objectName();
+            if (how == 0)
+                QTest::keyClick(&d, Qt::Key_Return);
+            else if (how == 1)
+                d.findChild<QPushButton *>("AllNo")->click();
+            else if (how == 2)
+                d.close();
+            else
+                QTest::keyClick(&d, Qt::Key_Escape);
+        })});
+        QCOMPARE(AllYesNo::ask(4), choice == AllYesNo::kYes);
+        QCOMPARE(int(MGLOBAL::instance().YesNoChoice), choice);
+        QCOMPARE(focused, QStringLiteral("AllYes"));
+        QVERIFY(!AllYesNo::existing() || !AllYesNo::existing()->isVisible());
+    }
+
+    void undoCaptionsUseASignPosition_data()
+    {
+        QTest::addColumn<int>("depth");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("undo");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("3 of 5") << 3 << 5 << "&Undo last  3 drops" << " Number of possible undo's in list =  5";
+        QTest::newRow("3 of 2") << 3 << 2 << "&Undo last  2 drops" << " Number of possible undo's in list =  2";
+        QTest::newRow("nothing") << 4 << 0 << "&Undo last  0 drops" << " Number of possible undo's in list =  0";
+        QTest::newRow("10 of 494") << 10 << 494 << "&Undo last  10 drops" << " Number of possible undo's in list =  494";
+        QTest::newRow("negative depth shown as stored") << -2 << 3 << "&Undo last -2 drops"
+                                                       << " Number of possible undo's in list =  3";
+    }
+    void undoCaptionsUseASignPosition()
+    {
+        QFETCH(int, depth);
+        QFETCH(int, count);
+        QFETCH(QString, undo);
+        QFETCH(QString, label);
+        Program program;
+        MGLOBAL::instance().UndoDepth = int16_t(depth);
+        MGLOBAL::instance().UndoCount = int16_t(count);
+        QString shownLabel, focused, caption;
+        DialogScript script({whileShown([&](QDialog &d) {
+            shownLabel = d.findChild<QLabel *>("Label1")->text();
+            focused = d.focusWidget()->objectName();
+            caption = d.windowTitle();
+            d.findChild<QPushButton *>("CancelCmd")->click();
+        })});
+        Undoboxes::showModal();
+        QCOMPARE(script.asked.front(), QStringLiteral("Undoboxes: ") + undo);
+        QCOMPARE(shownLabel, label);
+        QCOMPARE(focused, QStringLiteral("UndoCmd"));
+        QCOMPARE(caption, QStringLiteral("Select"));
+        QCOMPARE(MGLOBAL::instance().UndoChoice, 0);
+    }
+
+    void personalizeShowsTheSettings()
+    {
+        Program program;
+        MGLOBAL::instance().UndoDepth = 7;
+        MGLOBAL::instance().UserName = QStringLiteral("Ann, B.");
+        QString depth, name, focused;
+        QSize client;
+        DialogScript script({whileShown([&](QDialog &d) {
+            depth = d.findChild<QLineEdit *>("DisplayUndo")->text();
+            name = d.findChild<QLineEdit *>("InMyName")->text();
+            focused = d.focusWidget()->objectName();
+            client = d.size();
+            d.close();
+        })});
+        MainMenu::existing()->Personalize_Click();
+        QCOMPARE(script.asked.front(), QStringLiteral("ChangeFnt"));
+        QCOMPARE(depth, QStringLiteral("7"));
+        QCOMPARE(name, QStringLiteral("Ann, B."));
+        QCOMPARE(focused, QStringLiteral("InMyName"));
+        QCOMPARE(client, Twips::size(3975, 2685));
+        QCOMPARE(settingsBytes(), QByteArray("<none>")); // the close box writes nothing
+    }
+
+    void enterWalksToExitAndWritesTheFile()
+    {
+        Program program;
+        QStringList focusPath;
+        DialogScript script({whileShown([&](QDialog &d) {
+            auto *depth = d.findChild<QLineEdit *>("DisplayUndo");
+            depth->setFocus();
+            depth->selectAll();
+            QTest::keyClicks(depth, QStringLiteral("2.5"));
+            QTest::keyClick(depth, Qt::Key_Return);
+            focusPath << d.focusWidget()->objectName();
+            auto *name = d.findChild<QLineEdit *>("InMyName");
+            QTest::keyClicks(name, QStringLiteral("Jo \"Q\", Smith"));
+            QTest::keyClick(name, Qt::Key_Return);
+            focusPath << d.focusWidget()->objectName();
+            QTest::keyClick(d.focusWidget(), Qt::Key_Return);
+        })});
+        MainMenu::existing()->Personalize_Click();
+        QVERIFY(script.allAnswered());
+        QCOMPARE(focusPath, QStringList({"InMyName", "ExitFonts"}));
+        QCOMPARE(MGLOBAL::instance().UndoDepth, 2);
+        QCOMPARE(MGLOBAL::instance().UserName, QStringLiteral("Jo Q, Smith"));
+        QCOMPARE(settingsBytes(), QByteArray("2,\"Jo Q, Smith\",\"\"\r\n"));
+        QLabel *label = MainMenu::existing()->findChild<QLabel *>("MyName");
+        QVERIFY(label->isVisibleTo(MainMenu::existing()));
+        QCOMPARE(label->text(), QStringLiteral("Jo Q, Smith"));
+    }
+
+    void depthBoxRefusesWhatIsNotOneToTen_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("depth");
+        QTest::addColumn<bool>("message");
+        QTest::newRow("1") << "1" << 1 << false;
+        QTest::newRow("10") << "10" << 10 << false;
+        QTest::newRow("1.5") << "1.5" << 2 << false;
+        QTest::newRow("9.5") << "9.5" << 10 << false;
+        QTest::newRow("5x") << "5x" << 5 << false;
+        QTest::newRow("0") << "0" << 4 << true;
+        QTest::newRow("11") << "11" << 4 << true;
+        QTest::newRow("0.5") << "0.5" << 4 << true;
+        QTest::newRow("abc") << "abc" << 4 << true;
+        QTest::newRow("empty") << "" << 4 << true;
+        QTest::newRow("fourth character refused") << "1234" << 4 << true; // "123"
+    }
+    void depthBoxRefusesWhatIsNotOneToTen()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, depth);
+        QFETCH(bool, message);
+        Program program;
+        QString boxAfter;
+        std::vector<D::Answer> answers{whileShown([&](QDialog &d) {
+            auto *box = d.findChild<QLineEdit *>("DisplayUndo");
+            box->setFocus();
+            box->clear();
+            QTest::keyClicks(box, typed);
+            QTest::keyClick(&d, Qt::Key_Tab); // leaves the box
+            boxAfter = box->text();
+            d.close();
+        })};
+        if (message)
+            answers.push_back(D::exitMessage());
+        DialogScript script(answers);
+        MainMenu::existing()->Personalize_Click();
+        QVERIFY(script.allAnswered());
+        QCOMPARE(int(MGLOBAL::instance().UndoDepth), depth);
+        if (message) {
+            QCOMPARE(script.asked.at(1), QStringLiteral("AMsgbox: Must be a number from 1 to 10."));
+            QCOMPARE(boxAfter, QStringLiteral("4"));
+        }
+    }
+
+    void pastedQuotesLeaveTheName()
+    {
+        Program program;
+        DialogScript script({whileShown([&](QDialog &d) {
+            auto *name = d.findChild<QLineEdit *>("InMyName");
+            name->clear();
+            name->insert(QStringLiteral("a\"b"));
+            emit name->textEdited(name->text());
+            QCOMPARE(name->text(), QStringLiteral("ab"));
+            d.close();
+        })});
+        MainMenu::existing()->Personalize_Click();
+        QVERIFY(script.allAnswered());
+    }
+};
+
+QTEST_MAIN(TestDialogs)
+#include "test_dialogs.moc"

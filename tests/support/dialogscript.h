@@ -1,0 +1,100 @@
+#pragma once
+// Answers the program's modal dialogs in turn, as a person would, through the program's one
+// seam for modal dialogs, and records what each of them said.
+
+#include "app/modal.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <functional>
+#include <vector>
+
+class DialogScript {
+public:
+    using Answer = std::function<void(QDialog &)>;
+
+    explicit DialogScript(std::vector<Answer> answers = {})
+        : answers_(std::move(answers))
+    {
+        Modal::setAnswerer([this](QDialog &dialog) {
+            asked.push_back(describe(dialog));
+            if (next_ >= answers_.size()) {
+                unexpected = true;
+                dialog.close();
+                return;
+            }
+            answers_[next_++](dialog);
+        });
+    }
+    ~DialogScript() { Modal::setAnswerer(nullptr); }
+    DialogScript(const DialogScript &) = delete;
+    DialogScript &operator=(const DialogScript &) = delete;
+
+    bool allAnswered() const { return next_ == answers_.size() && !unexpected; }
+
+    // "AllYesNo: <question>", "AMsgbox: <message>", "Undoboxes: <undo caption>", "QFileDialog: open|save"...
+    std::vector<QString> asked;
+    bool unexpected = false;
+
+    static Answer click(const char *button)
+    {
+        return [button](QDialog &d) {
+            auto *b = d.findChild<QPushButton *>(QLatin1String(button));
+            QVERIFY2(b, button);
+            d.show();
+            b->click();
+        };
+    }
+    static Answer yes() { return click("AllYes"); }
+    static Answer no() { return click("AllNo"); }
+    static Answer exitMessage() { return click("AMsgExit"); }
+    // Any other way of closing: the close box.
+    static Answer closeBox()
+    {
+        return [](QDialog &d) {
+            d.show();
+            d.close();
+        };
+    }
+    static Answer chooseFile(const QString &path)
+    {
+        return [path](QDialog &d) {
+            auto &dialog = static_cast<QFileDialog &>(d);
+            dialog.selectFile(path);
+            static_cast<QDialog &>(dialog).accept(); // QFileDialog's own accept() checks the name
+        };
+    }
+    static Answer cancel() { return [](QDialog &d) { d.reject(); }; }
+    static Answer inspect(std::function<void(QDialog &)> look, Answer then)
+    {
+        return [look, then](QDialog &d) {
+            look(d);
+            then(d);
+        };
+    }
+
+private:
+    static QString describe(QDialog &d)
+    {
+        const QString kind = d.objectName().isEmpty() ? QString::fromLatin1(d.metaObject()->className()) : d.objectName();
+        if (auto *label = d.findChild<QLabel *>(QStringLiteral("Label1")); label && kind == QLatin1String("AllYesNo"))
+            return kind + QStringLiteral(": ") + label->text();
+        if (auto *text = d.findChild<QPlainTextEdit *>(QStringLiteral("TextMsg")))
+            return kind + QStringLiteral(": ") + text->toPlainText();
+        if (auto *files = qobject_cast<QFileDialog *>(&d))
+            return kind + (files->acceptMode() == QFileDialog::AcceptOpen ? QStringLiteral(": open") : QStringLiteral(": save"));
+        if (auto *box = qobject_cast<QMessageBox *>(&d))
+            return kind + QStringLiteral(": ") + box->text();
+        if (auto *undo = d.findChild<QPushButton *>(QStringLiteral("UndoCmd")))
+            return kind + QStringLiteral(": ") + undo->text();
+        return kind;
+    }
+
+    std::vector<Answer> answers_;
+    size_t next_ = 0;
+};

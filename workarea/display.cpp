@@ -1,0 +1,301 @@
+#include "display.h"
+
+#include "app/mdicontainer.h"
+#include "palette/shapes.h"
+#include "platform/twips.h"
+#include "platform/uifont.h"
+#include "platform/user32.h"
+#include "platform/winhelp.h"
+#include "workarea/mglobal.h"
+#include "workarea/undoboxes.h"
+#include "workarea/workareapainter.h"
+#include "workarea/workarearules.h"
+#include "files/allyesno.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QLabel>
+#include <QMimeData>
+#include <QPainter>
+#include <QPushButton>
+#include <QShortcut>
+
+namespace {
+const QString kHideCaption = QStringLiteral("&Hide Grid - Shapes");
+const QString kShowCaption = QStringLiteral("Show &Grid - Shapes");
+} // namespace
+
+WorkArea::Display::Display()
+{
+    setObjectName(QStringLiteral("Display"));
+    resize(Twips::size(WorkAreaPainter::kClientWidth, WorkAreaPainter::kClientHeight));
+    setFont(UiFont::sansSerif(8.25, true));
+    setAcceptDrops(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    surface_ = QImage(size(), QImage::Format_RGB32);
+    surface_.fill(backColor_);
+
+    // The strip behind the buttons comes first, so the buttons stand on it.
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(Twips::rect(0, 6390, 9510, 435));
+    Label1->setAutoFillBackground(true);
+
+    const auto button = [this](const char *name, const QString &caption, QRect geometry) {
+        auto *b = new QPushButton(caption, this);
+        b->setObjectName(QLatin1String(name));
+        b->setGeometry(geometry);
+        b->setFont(UiFont::sansSerif(8.25));
+        b->setAutoDefault(false);
+        return b;
+    };
+    HideShowGrids = button("HideShowGrids", kHideCaption, Twips::rect(4530, 6450, 1845, 330));
+    FileSave = button("FileSave", QStringLiteral("&Save File"), Twips::rect(6750, 6450, 1050, 325));
+    FileOpen = button("FileOpen", QStringLiteral("&Open File"), Twips::rect(8160, 6450, 1050, 325));
+    PrintAll = button("PrintAll", QStringLiteral("&Print"), Twips::rect(3090, 6450, 1000, 325));
+    ClearAll = button("ClearAll", QStringLiteral("&Undo"), Twips::rect(1740, 6450, 1000, 325));
+    Exit1 = button("Exit1", QStringLiteral("E&xit to Menu"), Twips::rect(180, 6450, 1300, 325));
+    setTabOrder(HideShowGrids, FileSave);
+    setTabOrder(FileSave, FileOpen);
+    setTabOrder(FileOpen, PrintAll);
+    setTabOrder(PrintAll, ClearAll);
+    setTabOrder(ClearAll, Exit1);
+
+    connect(HideShowGrids, &QPushButton::clicked, this, &WorkArea::Display::HideShowGrids_Click);
+    connect(FileSave, &QPushButton::clicked, this, &WorkArea::Display::FileSave_Click);
+    connect(FileOpen, &QPushButton::clicked, this, &WorkArea::Display::FileOpen_Click);
+    connect(PrintAll, &QPushButton::clicked, this, &WorkArea::Display::PrintAll_Click);
+    connect(ClearAll, &QPushButton::clicked, this, &WorkArea::Display::ClearAll_Click);
+    connect(Exit1, &QPushButton::clicked, this, &WorkArea::Display::Exit1_Click);
+    auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this, [] { WinHelp::showTopic(kHelpTopic); });
+    f1->setContext(Qt::WidgetWithChildrenShortcut);
+
+    MDIContainer::instance()->addForm(this);
+}
+
+void WorkArea::Display::Form_Load()
+{
+    QDir::setCurrent(QCoreApplication::applicationDirPath());
+    MGLOBAL &g = MGLOBAL::instance();
+    g.createWorkArea();
+    boxes_.clear();
+    DrawGrids();
+    MDIContainer::instance()->updateCaption();
+}
+
+void WorkArea::Display::showForm()
+{
+    MDIContainer::instance()->showForm(this);
+    HideShowGrids->setFocus();
+}
+
+void WorkArea::Display::moveToLayoutPlace(int widthTwips, int heightTwips)
+{
+    const bool large = MGLOBAL::instance().FrameSize > MDIContainer::kLargeLayoutHeight;
+    const int left = large ? 0 : -60;
+    const int top = large ? 600 : -60;
+    if (widthTwips > 0)
+        MDIContainer::instance()->moveForm(this, left, top, widthTwips, heightTwips);
+    else
+        MDIContainer::instance()->moveForm(this, left, top);
+}
+
+void WorkArea::Display::Form_Activate()
+{
+    moveToLayoutPlace();
+}
+
+void WorkArea::Display::DrawGrids()
+{
+    const MGLOBAL &g = MGLOBAL::instance();
+    // Hidden lines are drawn again in the window-text colour, black like the background.
+    const bool shown = g.GridState != 2;
+    const QColor colour = shown ? WorkAreaPainter::kGridColour : QApplication::palette().color(QPalette::WindowText);
+    {
+        QPainter painter(&surface_);
+        WorkAreaPainter::drawGridLines(painter, colour,
+                                       shown ? WorkAreaPainter::kLinesBottomShown : WorkAreaPainter::kLinesBottomErased);
+    }
+    update();
+    if (g.GridState == 1) {
+        Shapes *palette = Shapes::instance();
+        const QRect frame = palette->frameGeometry();
+        User32::SetWindowPos(palette, User32::HWND_TOPMOST, Twips::toPx(Twips::toTwips(frame.x())),
+                             Twips::toPx(Twips::toTwips(frame.y())), Twips::toPx(Shapes::kWidth),
+                             Twips::toPx(Shapes::kHeight), User32::SWP_SHOWWINDOW | User32::SWP_NOACTIVATE);
+    } else if (g.GridState == 2) {
+        Shapes::instance()->hide();
+    }
+}
+
+void WorkArea::Display::HideShowGrids_Click()
+{
+    MGLOBAL &g = MGLOBAL::instance();
+    if (HideShowGrids->text() == kShowCaption) {
+        HideShowGrids->setText(kHideCaption);
+        g.GridState = 1;
+    } else {
+        HideShowGrids->setText(kShowCaption);
+        g.GridState = 2;
+    }
+    DrawGrids();
+}
+
+void WorkArea::Display::setBackColor(const QColor &colour)
+{
+    backColor_ = colour;
+    surface_.fill(colour);
+    update();
+}
+
+void WorkArea::Display::updateBox(int16_t cell)
+{
+    update(WorkAreaPainter::boxRect(cell));
+}
+
+void WorkArea::Display::PicTarget_DragDrop(int16_t Index, bool sourceIsImage, int16_t sourceIndex)
+{
+    WorkAreaRules::dropOnCell(MGLOBAL::instance(), boxes_, Index, sourceIsImage, sourceIndex);
+    updateBox(Index);
+}
+
+void WorkArea::Display::PicTarget_MouseDown(int16_t Index, int16_t Button)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    if (Button != WorkAreaRules::kLeftButton) {
+        const auto emptied = WorkAreaRules::pressOnCell(MGLOBAL::instance(), boxes_, Index, Button, DelCode);
+        if (emptied != WorkAreaRules::Layer::None)
+            updateBox(Index);
+    }
+    QApplication::restoreOverrideCursor();
+}
+
+void WorkArea::Display::ReNumDels()
+{
+    WorkAreaRules::ReNumDels(MGLOBAL::instance(), DelCode);
+}
+
+void WorkArea::Display::ClearAll_Click()
+{
+    Undoboxes::showModal();
+    if (MGLOBAL::instance().UndoChoice != 0)
+        ClearorUndo();
+}
+
+void WorkArea::Display::ClearorUndo()
+{
+    MGLOBAL &g = MGLOBAL::instance();
+    if (g.UndoChoice == 1) {
+        WorkAreaRules::undoLatest(g, boxes_);
+        update();
+    } else if (g.UndoChoice == 2) {
+        AskSaveChanges();
+        if (g.ModelChanged != 0)
+            return;
+        WorkAreaRules::clearCells(g, boxes_);
+        MDIContainer::instance()->updateCaption();
+        update();
+    }
+}
+
+void WorkArea::Display::hidePaletteIfShown()
+{
+    if (MGLOBAL::instance().GridState == 1)
+        Shapes::instance()->hide();
+}
+
+void WorkArea::Display::showPaletteIfShown()
+{
+    if (MGLOBAL::instance().GridState == 1)
+        Shapes::instance()->showInactive();
+}
+
+void WorkArea::Display::AskSaveChanges()
+{
+    MGLOBAL &g = MGLOBAL::instance();
+    if (g.ModelChanged != 1)
+        return;
+    hidePaletteIfShown();
+    const bool yes = AllYesNo::ask(g.FileChoice == 1 ? 3 : 4);
+    showPaletteIfShown();
+    if (!yes)
+        g.ModelChanged = 0;
+}
+
+bool WorkArea::Display::placePictures()
+{
+    const bool ok = WorkAreaRules::placePictures(MGLOBAL::instance(), boxes_);
+    update();
+    return ok;
+}
+
+QImage WorkArea::Display::clientImage()
+{
+    return grab().toImage();
+}
+
+void WorkArea::Display::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.setClipRegion(event->region());
+    if (!QRect(QPoint(), surface_.size()).contains(rect()))
+        painter.fillRect(rect(), backColor_);
+    painter.drawImage(0, 0, surface_);
+    WorkAreaPainter::drawBoxes(painter, boxes_);
+}
+
+void WorkArea::Display::mousePressEvent(QMouseEvent *event)
+{
+    const int cell = WorkAreaPainter::cellAt(event->position().toPoint());
+    if (cell < 0)
+        return;
+    int16_t button = 0;
+    switch (event->button()) {
+    case Qt::LeftButton: button = WorkAreaRules::kLeftButton; break;
+    case Qt::RightButton: button = WorkAreaRules::kRightButton; break;
+    case Qt::MiddleButton: button = WorkAreaRules::kMiddleButton; break;
+    default: return;
+    }
+    PicTarget_MouseDown(static_cast<int16_t>(cell), button);
+}
+
+void WorkArea::Display::dragEnterEvent(QDragEnterEvent *event)
+{
+    // Only palette shapes are taken; anything dragged from elsewhere is refused at the door.
+    if (Shapes::shapeOfDrag(event->mimeData()) != 0)
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void WorkArea::Display::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (Shapes::shapeOfDrag(event->mimeData()) != 0 && WorkAreaPainter::cellAt(event->position().toPoint()) >= 0)
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void WorkArea::Display::dropEvent(QDropEvent *event)
+{
+    const int shape = Shapes::shapeOfDrag(event->mimeData());
+    const int cell = WorkAreaPainter::cellAt(event->position().toPoint());
+    if (shape == 0 || cell < 0) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    PicTarget_DragDrop(static_cast<int16_t>(cell), true, static_cast<int16_t>(shape));
+}
+
+void WorkArea::Display::closeEvent(QCloseEvent *event)
+{
+    if (!Form_QueryUnload()) {
+        event->ignore();
+        return;
+    }
+    forget(this);
+    event->accept();
+}

@@ -1,0 +1,74 @@
+#include "undoboxes.h"
+
+#include "platform/twips.h"
+#include "platform/uifont.h"
+#include "platform/winhelp.h"
+#include "settings/numbertext.h"
+#include "workarea/mglobal.h"
+#include "workarea/workarearules.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+
+Undoboxes::Undoboxes()
+    : ProgramDialog(QStringLiteral("Select"), 3180, 1950, {3150, 2000, 3200, 3000})
+{
+    setObjectName(QStringLiteral("Undoboxes"));
+    setFont(UiFont::sansSerif(8.25));
+
+    const auto button = [this](const char *name, const QString &caption, int top) {
+        auto *b = new QPushButton(caption, this);
+        b->setObjectName(QLatin1String(name));
+        b->setGeometry(Twips::rect(720, top, 1635, 330));
+        return b;
+    };
+    UndoCmd = button("UndoCmd", QString(), 495);
+    ClearCmd = button("ClearCmd", QStringLiteral("&Clear all cells"), 945);
+    CancelCmd = button("CancelCmd", QStringLiteral("Cancel and &Exit"), 1440);
+
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(Twips::rect(90, 90, 2940, 285));
+    Label1->setAutoFillBackground(true);
+    QPalette pal = Label1->palette();
+    pal.setColor(QPalette::Window, QColor(0x00, 0xFF, 0xFF));
+    pal.setColor(QPalette::WindowText, Qt::black);
+    Label1->setPalette(pal);
+
+    setTabOrder(UndoCmd, ClearCmd);
+    setTabOrder(ClearCmd, CancelCmd);
+    UndoCmd->setFocus();
+    connect(UndoCmd, &QPushButton::clicked, this, &Undoboxes::UndoCmd_Click);
+    connect(ClearCmd, &QPushButton::clicked, this, &Undoboxes::ClearCmd_Click);
+    connect(CancelCmd, &QPushButton::clicked, this, &Undoboxes::CancelCmd_Click);
+    new QShortcut(QKeySequence(Qt::Key_F1), this, [] { WinHelp::showTopic(kHelpTopic); });
+}
+
+void Undoboxes::Form_Load()
+{
+    const MGLOBAL &g = MGLOBAL::instance();
+    UndoCmd->setText(QStringLiteral("&Undo last ") + NumberText::withSignPosition(WorkAreaRules::undoAmount(g))
+                     + QStringLiteral(" drops"));
+    Label1->setText(QStringLiteral(" Number of possible undo's in list = ") + NumberText::withSignPosition(g.UndoCount));
+}
+
+void Undoboxes::choose(int16_t choice)
+{
+    MGLOBAL::instance().UndoChoice = choice;
+    chosen_ = true;
+    close();
+}
+
+void Undoboxes::UndoCmd_Click() { choose(1); }
+void Undoboxes::ClearCmd_Click() { choose(2); }
+void Undoboxes::CancelCmd_Click() { choose(0); }
+
+void Undoboxes::reject()
+{
+    // Closing the dialog any other way (close box, Escape) is the same as Cancel: otherwise the
+    // choice of the previous visit, perhaps "Clear all cells", would be carried out again.
+    if (!chosen_)
+        MGLOBAL::instance().UndoChoice = 0;
+    ProgramDialog::reject();
+}
