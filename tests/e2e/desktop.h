@@ -66,7 +66,17 @@ inline QRect clientRect(const QString &id)
     return {value("Absolute upper-left X"), value("Absolute upper-left Y"), value("Width"), value("Height")};
 }
 
-inline QString windowName(const QString &id) { return xdotool({"getwindowname", id}); }
+// The name exactly as the window carries it, blanks included.
+inline QString windowName(const QString &id)
+{
+    QProcess p;
+    p.start(QStringLiteral("xdotool"), {"getwindowname", id});
+    p.waitForFinished(5000);
+    QString name = QString::fromUtf8(p.readAllStandardOutput());
+    if (name.endsWith(QLatin1Char('\n')))
+        name.chop(1);
+    return name;
+}
 
 // Top-level windows from the bottom of the stack to the top.
 inline QStringList stacking()

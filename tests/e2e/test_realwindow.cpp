@@ -76,6 +76,53 @@ private slots:
         QCOMPARE(grab(box), expectedBox(5, 0, 0));
     }
 
+    void saveAndOpenThroughTheFileDialog()
+    {
+        Program program;
+        const QString frameId = waitForWindow(kFrameName);
+        QVERIFY(!frameId.isEmpty());
+        settle(500);
+        const QRect frame = clientRect(frameId);
+        click(twipsCentre(mainMenuOrigin(frame), 3810, 1750, 2000, 400));
+        const QString paletteId = waitForWindow(QStringLiteral("^Shapes$"));
+        settle(500);
+        const QRect palette = clientRect(paletteId);
+        const QPoint workArea = workAreaOrigin(frame);
+        const QRect box0 = WorkAreaPainter::boxRect(0).translated(workArea);
+        const QRect box20 = WorkAreaPainter::boxRect(20).translated(workArea);
+        drag(paletteImage(palette, 3), box0.center());
+        drag(paletteImage(palette, 12), box20.center());
+        drag(paletteImage(palette, 25), box20.center());
+
+        const QString path = program.path(QStringLiteral("typed.Pic"));
+        click(twipsCentre(workArea, 6750, 6450, 1050, 325)); // "&Save File"
+        QVERIFY(!waitForWindow(QStringLiteral("^Save As$")).isEmpty());
+        settle(500);
+        QVERIFY2(!Desktop::xdotool({"search", "--onlyvisible", "--name", "^Shapes$"}).size(), "palette hidden meanwhile");
+        type(path);
+        key(QStringLiteral("Return"));
+        QVERIFY(windowGone(QStringLiteral("^Save As$")));
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray bytes = saved.readAll();
+        QCOMPARE(bytes.count("\r\n"), 247);
+        QVERIFY(bytes.startsWith("0,3,0\r\n"));
+        QVERIFY(bytes.contains("\r\n25,12,0\r\n"));
+        QCOMPARE(windowName(frameId), QStringLiteral(" Brickloom Win9  [typed.Pic]"));
+
+        click(twipsCentre(workArea, 8160, 6450, 1050, 325)); // "&Open File"
+        QVERIFY(!waitForWindow(QStringLiteral("^Open$")).isEmpty());
+        settle(500);
+        QCOMPARE(grab(box0), expectedBox(0, 0, 0)); // cleared before the dialog
+        type(path);
+        key(QStringLiteral("Return"));
+        QVERIFY(windowGone(QStringLiteral("^Open$")));
+        settle(500);
+        QCOMPARE(grab(box0), expectedBox(0, 3, 0));
+        QCOMPARE(grab(box20), expectedBox(20, 12, 25));
+        QCOMPARE(windowName(frameId), QStringLiteral(" Brickloom Win9  [typed.Pic]"));
+    }
+
     void typeIntoPersonalize()
     {
         Program program;

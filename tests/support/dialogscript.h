@@ -66,7 +66,9 @@ public:
         return [path](QDialog &d) {
             auto &dialog = static_cast<QFileDialog &>(d);
             dialog.selectFile(path);
-            static_cast<QDialog &>(dialog).accept(); // QFileDialog's own accept() checks the name
+            // As if the dialog had accepted the name; its own checks (a missing file, replacing
+            // one) would ask questions of their own.
+            static_cast<QDialog &>(dialog).QDialog::accept();
         };
     }
     static Answer cancel() { return [](QDialog &d) { d.reject(); }; }
