@@ -22,6 +22,8 @@ bool paint(QPrinter &printer, const QImage &image, QString *error)
             *error = QStringLiteral("The printer could not be started.");
         return false;
     }
+    // Lossless: a JPEG-coded image would grey the one-pixel grid lines and fringe the icons.
+    painter.setRenderHint(QPainter::LosslessImageRendering);
     const qreal scale = printer.resolution() / 96.0;
     const QSizeF size(image.width() / image.devicePixelRatio(), image.height() / image.devicePixelRatio());
     painter.drawImage(QRectF(QPointF(0, 0), size * scale), image);
@@ -42,6 +44,12 @@ bool printImage(const QImage &image, QString *error)
     if (info.isNull()) {
         if (error)
             *error = QStringLiteral("No printer is set up on this computer.");
+        return false;
+    }
+    // The queue's answer to the job itself never reaches us, so a stopped queue is caught here.
+    if (info.state() == QPrinter::Error) {
+        if (error)
+            *error = QStringLiteral("The printer %1 is stopped.").arg(info.printerName());
         return false;
     }
     QPrinter printer(info, QPrinter::HighResolution);

@@ -9,7 +9,7 @@
 namespace Printer {
 
 // Prints the image on the default printer, at the size it has on a 96 dpi screen, from the top
-// left of the page. On failure `error` says why in words for the user.
+// left of the printable area. On failure `error` says why in words for the user.
 bool printImage(const QImage &image, QString *error);
 
 // Writes the same page as a PDF file.
