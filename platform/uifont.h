@@ -5,13 +5,14 @@
 
 namespace UiFont {
 
-// The program's sans-serif face; sizes are fixed in pixels so that the layouts keep their fit
+// A narrow sans-serif face, so that captions fit the boxes they were designed for (Liberation
+// Sans has the widths the layouts need); sizes are fixed in pixels so the layouts keep their fit
 // whatever DPI the display reports.
 inline QFont sansSerif(double points, bool bold = false)
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
     font.setPixelSize(qRound(points * 96.0 / 72.0));
     font.setBold(bold);
     return font;

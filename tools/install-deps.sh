@@ -4,7 +4,7 @@
 set -euo pipefail
 
 build_pkgs=(cmake ninja-build g++ make qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
-            libgl-dev libglx-dev libegl-dev fonts-dejavu-core)
+            libgl-dev libglx-dev libegl-dev fonts-dejavu-core fonts-liberation2)
 # Real-window tests, printing through a CUPS queue, packaging checks.
 test_pkgs=(xvfb openbox xdotool x11-utils libxkbcommon-x11-0
            cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
