@@ -4,6 +4,7 @@
 #include "app/amsgbox.h"
 #include "files/allyesno.h"
 #include "platform/twips.h"
+#include "platform/winhelp.h"
 #include "settings/changefnt.h"
 #include "support/dialogscript.h"
 #include "support/program.h"
@@ -295,6 +296,25 @@ private slots:
             QCOMPARE(script.asked.at(1), QStringLiteral("AMsgbox: Must be a number from 1 to 10."));
             QCOMPARE(boxAfter, QStringLiteral("4"));
         }
+    }
+
+    void f1OpensTheDialogsHelpTopic()
+    {
+        QStringList launched;
+        WinHelp::setLauncher([&](const QString &, const QStringList &args, const QString &) {
+            launched << args.join(' ');
+            return true;
+        });
+        Program program;
+        const auto pressF1 = whileShown([](QDialog &d) {
+            QTest::keyClick(d.focusWidget(), Qt::Key_F1);
+            d.close();
+        });
+        DialogScript script({pressF1, pressF1});
+        ChangeFnt::showModal();
+        Undoboxes::showModal();
+        WinHelp::setLauncher(nullptr);
+        QCOMPARE(launched, QStringList({"qztuse33.hlp --topic 7", "qztuse33.hlp --topic 9"}));
     }
 
     void pastedQuotesLeaveTheName()
