@@ -1,25 +1,43 @@
+#include "app/mainmenu.h"
 #include "app/mdicontainer.h"
 #include "palette/shapeicons.h"
 #include "platform/windowplacement.h"
+#include "workarea/display.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 #include <QPixmap>
 #include <QScreen>
 #include <QStyleFactory>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brickloom"));
     QApplication::setOrganizationDomain(QStringLiteral("brickloom.org"));
+    QApplication::setDesktopFileName(QStringLiteral("org.brickloom.Brickloom"));
     // One look on every desktop, so the designed layouts fit the same everywhere.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(ShapeIcons::programIcon())));
 
+    // A model file handed over by the desktop ("Open with"). Resolved now: the main menu is
+    // about to make the program's own folder current.
+    const QStringList args = QApplication::arguments().mid(1);
+    const QString model = args.isEmpty() ? QString() : QFileInfo(args.first()).absoluteFilePath();
+
     MDIContainer *frame = MDIContainer::instance();
     WindowPlacement::moveFrameTo(frame, QGuiApplication::primaryScreen()->availableGeometry().topLeft());
     frame->show();
+    if (!model.isEmpty()) {
+        QTimer::singleShot(0, frame, [model] {
+            if (MainMenu *menu = MainMenu::existing())
+                menu->DisplayOpen_Click();
+            if (WorkArea::Display *display = WorkArea::Display::existing())
+                display->openModel(model);
+        });
+    }
     const int result = QApplication::exec();
     delete MDIContainer::existing();
     return result;

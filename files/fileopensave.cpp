@@ -34,6 +34,11 @@ void WorkArea::Display::FileSave_Click()
 
 void WorkArea::Display::FileOpen_Click()
 {
+    openModel(QString());
+}
+
+void WorkArea::Display::openModel(const QString &path)
+{
     MGLOBAL &g = MGLOBAL::instance();
     hidePaletteIfShown();
     if (g.ModelChanged == 1 && AllYesNo::ask(7)) {
@@ -46,7 +51,10 @@ void WorkArea::Display::FileOpen_Click()
     ClearorUndo();
 
     g.FileChoice = 1;
-    FileDir::FileDirectory();
+    if (path.isEmpty())
+        FileDir::FileDirectory();
+    else
+        g.ModelFilePath = path;
     if (g.FileChoice == 9) {
         g.FileChoice = 0;
     } else {

@@ -125,7 +125,7 @@ void ChangeFnt::ExitFonts_Click()
     MGLOBAL &g = MGLOBAL::instance();
     // A settings file that cannot be written is passed over in silence: the values stay in
     // force for this run.
-    if (PersonalFile::write(PersonalFile::kFileName, g)) {
+    if (PersonalFile::write(PersonalFile::location(), g)) {
         if (MainMenu *menu = MainMenu::existing())
             menu->showUserName();
     }

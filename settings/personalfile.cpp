@@ -3,7 +3,11 @@
 #include "files/modelfile.h"
 #include "settings/numbertext.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <optional>
 
 namespace {
@@ -137,4 +141,18 @@ bool PersonalFile::ReadPersonal(MGLOBAL &g, const QString &path)
         return false;
     applyDefaults(g);
     return true;
+}
+
+QString PersonalFile::location(const QString &programDir, const QString &dataDir)
+{
+    if (QFileInfo(programDir).isWritable())
+        return kFileName;
+    QDir().mkpath(dataDir);
+    return QDir(dataDir).filePath(kFileName);
+}
+
+QString PersonalFile::location()
+{
+    return location(QCoreApplication::applicationDirPath(),
+                    QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }

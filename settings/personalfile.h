@@ -39,5 +39,11 @@ public:
 
     // The main menu's reading: read, and after a complete read apply the defaults. Returns whether
     // the read was complete, that is whether the caller shows or hides the name now.
-    static bool ReadPersonal(MGLOBAL &g, const QString &path = kFileName);
+    static bool ReadPersonal(MGLOBAL &g, const QString &path = location());
+
+    // Where the settings file lives: beside the program, by its name alone (the main menu makes
+    // the program's folder current), while that folder can be written, as in a build tree; in
+    // the user's data folder when it cannot, as for an installed program.
+    static QString location();
+    static QString location(const QString &programDir, const QString &dataDir);
 };

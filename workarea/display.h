@@ -35,6 +35,9 @@ public:
     void ReNumDels();
     void ClearorUndo();
     void AskSaveChanges();
+    // "Open File", with the file already chosen when `path` is given (a model handed to the
+    // program by the desktop), else through the file dialog.
+    void openModel(const QString &path);
     // Returns whether the window may close.
     bool Form_QueryUnload();
 

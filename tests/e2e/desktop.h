@@ -130,7 +130,7 @@ inline QImage grab(const QRect &r)
 // settings file it keeps beside itself belongs to this test alone.
 class Program {
 public:
-    Program(const QStringList &environment = {})
+    explicit Program(const QStringList &environment = {}, const QStringList &arguments = {})
     {
         const QDir build(QStringLiteral(BRICKLOOM_BUILD_DIR));
         for (const char *name : {"brickloom", "winhelp.exe", "qztuse33.hlp"})
@@ -142,7 +142,7 @@ public:
             env.insert(pair.section(QLatin1Char('='), 0, 0), pair.section(QLatin1Char('='), 1));
         process.setProcessEnvironment(env);
         process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process.start(dir.filePath("brickloom"), {});
+        process.start(dir.filePath("brickloom"), arguments);
         process.waitForStarted();
     }
     ~Program()

@@ -13,29 +13,63 @@ using namespace Desktop;
 namespace {
 const QString kFrameName = QStringLiteral("^ Brickloom Win9 ");
 
+// The program may run at a Qt scale factor (HiDPI); the layouts are in its own logical pixels.
+int scale() { return qEnvironmentVariableIntValue("BRICKLOOM_E2E_SCALE") > 1 ? qEnvironmentVariableIntValue("BRICKLOOM_E2E_SCALE") : 1; }
+QStringList programEnvironment() { return {QStringLiteral("QT_SCALE_FACTOR=%1").arg(scale())}; }
+QRect onScreen(QPoint origin, const QRect &logical) { return QRect(origin + logical.topLeft() * scale(), logical.size() * scale()); }
+
 // Where the children of the frame stand: each inside a one-pixel border, the main menu at
 // (-25, -15) twips and the work area at (-60, -60) twips in the small layout.
-QPoint mainMenuOrigin(const QRect &frame) { return frame.topLeft() + Twips::point(-25, -15) + QPoint(1, 1); }
-QPoint workAreaOrigin(const QRect &frame) { return frame.topLeft() + Twips::point(-60, -60) + QPoint(1, 1); }
+QPoint mainMenuOrigin(const QRect &frame) { return frame.topLeft() + (Twips::point(-25, -15) + QPoint(1, 1)) * scale(); }
+QPoint workAreaOrigin(const QRect &frame) { return frame.topLeft() + (Twips::point(-60, -60) + QPoint(1, 1)) * scale(); }
 
 QPoint twipsCentre(QPoint origin, int left, int top, int width, int height)
 {
-    return origin + Twips::rect(left, top, width, height).center();
+    return onScreen(origin, Twips::rect(left, top, width, height)).center();
 }
 
 // Shape n on the first page of the palette: four columns of ten, in a frame 20 twips down.
 QPoint paletteImage(const QRect &palette, int n)
 {
     const int i = n - 1;
-    return palette.topLeft() + Twips::point(0, 20) + Twips::rect(30 + 510 * (i / 10), 240 + 510 * (i % 10), 510, 510).center();
+    const QRect image = Twips::rect(30 + 510 * (i / 10), 240 + 510 * (i % 10), 510, 510).translated(Twips::point(0, 20));
+    return onScreen(palette.topLeft(), image).center();
 }
 
+QRect boxOnScreen(const QRect &frame, int cell) { return onScreen(workAreaOrigin(frame), WorkAreaPainter::boxRect(cell)); }
+
+// What a box must show: drawn by the work area's routine, every pixel scaled up as a whole.
 QImage expectedBox(int cell, int back, int front)
 {
     BoxPictures boxes;
     boxes.PicTarget2[cell] = int16_t(back);
     boxes.PicTarget[cell] = int16_t(front);
-    return WorkAreaPainter::renderModel(boxes, Qt::black, true).copy(WorkAreaPainter::boxRect(cell));
+    const QImage box = WorkAreaPainter::renderModel(boxes, Qt::black, true).copy(WorkAreaPainter::boxRect(cell));
+    return box.scaled(box.size() * scale(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+// Starts the program and waits until its frame is shown; returns the frame's client area.
+QRect startedFrame(QString *id = nullptr)
+{
+    const QString frameId = waitForWindow(kFrameName);
+    if (id)
+        *id = frameId;
+    if (frameId.isEmpty())
+        return {};
+    settle(500);
+    return clientRect(frameId);
+}
+
+QRect openWorkArea(const QRect &frame, QString *paletteId = nullptr)
+{
+    click(twipsCentre(mainMenuOrigin(frame), 3810, 1750, 2000, 400)); // "&Create"
+    const QString id = waitForWindow(QStringLiteral("^Shapes$"));
+    if (paletteId)
+        *paletteId = id;
+    if (id.isEmpty())
+        return {};
+    settle(500);
+    return clientRect(id);
 }
 } // namespace
 
@@ -44,29 +78,23 @@ class TestRealWindow : public QObject {
 private slots:
     void dragShapesInAndRightClickThemOut()
     {
-        Program program;
-        const QString frameId = waitForWindow(kFrameName);
-        QVERIFY(!frameId.isEmpty());
-        settle(500);
-        const QRect frame = clientRect(frameId);
-        QCOMPARE(frame.size(), Twips::size(9510, 6825));
+        Program program(programEnvironment());
+        QString frameId, paletteId;
+        const QRect frame = startedFrame(&frameId);
+        QVERIFY(frame.isValid());
+        QCOMPARE(frame.size(), Twips::size(9510, 6825) * scale());
+        const QRect palette = openWorkArea(frame, &paletteId);
+        QVERIFY(palette.isValid());
+        QCOMPARE(palette.size(), Twips::size(2100, 5715) * scale());
 
-        click(twipsCentre(mainMenuOrigin(frame), 3810, 1750, 2000, 400)); // "&Create"
-        const QString paletteId = waitForWindow(QStringLiteral("^Shapes$"));
-        QVERIFY(!paletteId.isEmpty());
-        settle(500);
-        const QRect palette = clientRect(paletteId);
-        QCOMPARE(palette.size(), Twips::size(2100, 5715));
-
-        const QPoint workArea = workAreaOrigin(frame);
-        const QRect box = WorkAreaPainter::boxRect(5).translated(workArea);
+        const QRect box = boxOnScreen(frame, 5);
         drag(paletteImage(palette, 17), box.center());
         QCOMPARE(grab(box), expectedBox(5, 17, 0));
         drag(paletteImage(palette, 40), box.center() + QPoint(5, 7));
         QCOMPARE(grab(box), expectedBox(5, 17, 40));
 
         // The palette floats above the frame, also once the frame is the active window again.
-        click(workArea + QPoint(3, 3));
+        click(workAreaOrigin(frame) + QPoint(3, 3));
         const QStringList order = stacking();
         QVERIFY2(order.indexOf(paletteId) > order.indexOf(frameId), qPrintable(order.join(' ')));
 
@@ -79,26 +107,21 @@ private slots:
     void saveAndOpenThroughTheFileDialog()
     {
         Program program;
-        const QString frameId = waitForWindow(kFrameName);
-        QVERIFY(!frameId.isEmpty());
-        settle(500);
-        const QRect frame = clientRect(frameId);
-        click(twipsCentre(mainMenuOrigin(frame), 3810, 1750, 2000, 400));
-        const QString paletteId = waitForWindow(QStringLiteral("^Shapes$"));
-        settle(500);
-        const QRect palette = clientRect(paletteId);
-        const QPoint workArea = workAreaOrigin(frame);
-        const QRect box0 = WorkAreaPainter::boxRect(0).translated(workArea);
-        const QRect box20 = WorkAreaPainter::boxRect(20).translated(workArea);
+        QString frameId;
+        const QRect frame = startedFrame(&frameId);
+        const QRect palette = openWorkArea(frame);
+        QVERIFY(palette.isValid());
+        const QRect box0 = boxOnScreen(frame, 0);
+        const QRect box20 = boxOnScreen(frame, 20);
         drag(paletteImage(palette, 3), box0.center());
         drag(paletteImage(palette, 12), box20.center());
         drag(paletteImage(palette, 25), box20.center());
 
         const QString path = program.path(QStringLiteral("typed.Pic"));
-        click(twipsCentre(workArea, 6750, 6450, 1050, 325)); // "&Save File"
+        click(twipsCentre(workAreaOrigin(frame), 6750, 6450, 1050, 325)); // "&Save File"
         QVERIFY(!waitForWindow(QStringLiteral("^Save As$")).isEmpty());
         settle(500);
-        QVERIFY2(!Desktop::xdotool({"search", "--onlyvisible", "--name", "^Shapes$"}).size(), "palette hidden meanwhile");
+        QVERIFY2(xdotool({"search", "--onlyvisible", "--name", "^Shapes$"}).isEmpty(), "the palette hides meanwhile");
         type(path);
         key(QStringLiteral("Return"));
         QVERIFY(windowGone(QStringLiteral("^Save As$")));
@@ -110,7 +133,7 @@ private slots:
         QVERIFY(bytes.contains("\r\n25,12,0\r\n"));
         QCOMPARE(windowName(frameId), QStringLiteral(" Brickloom Win9  [typed.Pic]"));
 
-        click(twipsCentre(workArea, 8160, 6450, 1050, 325)); // "&Open File"
+        click(twipsCentre(workAreaOrigin(frame), 8160, 6450, 1050, 325)); // "&Open File"
         QVERIFY(!waitForWindow(QStringLiteral("^Open$")).isEmpty());
         settle(500);
         QCOMPARE(grab(box0), expectedBox(0, 0, 0)); // cleared before the dialog
@@ -123,13 +146,28 @@ private slots:
         QCOMPARE(windowName(frameId), QStringLiteral(" Brickloom Win9  [typed.Pic]"));
     }
 
+    void aModelGivenByTheDesktopOpensInTheWorkArea()
+    {
+        QTemporaryDir dir;
+        QFile model(dir.filePath(QStringLiteral("given.PIC")));
+        QVERIFY(model.open(QIODevice::WriteOnly));
+        for (int cell = 0; cell < 247; ++cell)
+            model.write(cell == 7 ? "30,2,0\r\n" : "0,0,0\r\n");
+        model.close();
+        Program program({}, {model.fileName()});
+        QString frameId;
+        const QRect frame = startedFrame(&frameId);
+        QVERIFY(!waitForWindow(QStringLiteral("^Shapes$")).isEmpty());
+        settle(500);
+        QCOMPARE(grab(boxOnScreen(frame, 7)), expectedBox(7, 2, 30));
+        QCOMPARE(windowName(frameId), QStringLiteral(" Brickloom Win9  [given.PIC]"));
+    }
+
     void typeIntoPersonalize()
     {
         Program program;
-        const QString frameId = waitForWindow(kFrameName);
-        QVERIFY(!frameId.isEmpty());
-        settle(500);
-        const QRect frame = clientRect(frameId);
+        const QRect frame = startedFrame();
+        QVERIFY(frame.isValid());
         click(twipsCentre(mainMenuOrigin(frame), 3815, 3700, 1995, 400)); // "&Personalize"
         QVERIFY(!waitForWindow(QStringLiteral("^Personalize$")).isEmpty());
         settle(500);
@@ -153,12 +191,8 @@ private slots:
     void f1InTheWorkAreaOpensItsHelpTopic()
     {
         Program program;
-        const QString frameId = waitForWindow(kFrameName);
-        QVERIFY(!frameId.isEmpty());
-        settle(500);
-        const QRect frame = clientRect(frameId);
-        click(twipsCentre(mainMenuOrigin(frame), 3810, 1750, 2000, 400));
-        QVERIFY(!waitForWindow(QStringLiteral("^Shapes$")).isEmpty());
+        const QRect frame = startedFrame();
+        QVERIFY(openWorkArea(frame).isValid());
         click(workAreaOrigin(frame) + QPoint(3, 3));
         key(QStringLiteral("F1"));
         const QString help = waitForWindow(QStringLiteral("^Brickloom Help - "));

@@ -130,6 +130,18 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"Personal.qzt"});
     }
 
+    void locationFollowsWhereThePersonCanWrite()
+    {
+        QTemporaryDir dir;
+        // A writable program folder keeps the file beside the program, by its name alone.
+        QCOMPARE(PersonalFile::location(dir.path(), dir.filePath("data")), PersonalFile::kFileName);
+        QVERIFY(!QFileInfo::exists(dir.filePath("data")));
+        // An installed program's folder is not writable: the user's data folder is made and used.
+        const QString data = dir.filePath("data/brickloom");
+        QCOMPARE(PersonalFile::location(dir.filePath("no-such-folder"), data), data + QStringLiteral("/Personal.qzt"));
+        QVERIFY(QFileInfo(data).isDir());
+    }
+
     void leadingNumber_data()
     {
         QTest::addColumn<QString>("text");
