@@ -1,6 +1,7 @@
 #include "filedir.h"
 
 #include "app/modal.h"
+#include "platform/twips.h"
 #include "workarea/mglobal.h"
 
 #include <QFileDialog>
@@ -12,6 +13,7 @@ FileDir::FileDir()
 {
     setObjectName(QStringLiteral("FileDir"));
     setWindowTitle(QStringLiteral("Folders"));
+    setFixedSize(Twips::size(1035, 645));
 }
 
 QStringList FileDir::nameFilters(const QString &pairs)
