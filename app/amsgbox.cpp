@@ -1,5 +1,6 @@
 #include "amsgbox.h"
 
+#include "app/controls.h"
 #include "files/messages.h"
 #include "platform/twips.h"
 #include "platform/uifont.h"
@@ -14,9 +15,7 @@ AMsgbox::AMsgbox()
     setObjectName(QStringLiteral("AMsgbox"));
     setFont(UiFont::sansSerif(8.25, true));
 
-    AMsgExit = new QPushButton(QStringLiteral("E&xit"), this);
-    AMsgExit->setObjectName(QStringLiteral("AMsgExit"));
-    AMsgExit->setGeometry(Twips::rect(870, 1770, 825, 330));
+    AMsgExit = Controls::button(this, "AMsgExit", QStringLiteral("E&xit"), {870, 1770, 825, 330});
     AMsgExit->setDefault(true);
 
     TextMsg = new QPlainTextEdit(this);
@@ -26,10 +25,7 @@ AMsgbox::AMsgbox()
     TextMsg->setReadOnly(true);
     TextMsg->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     TextMsg->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QPalette pal = TextMsg->palette();
-    pal.setColor(QPalette::Base, QColor(0x00, 0xFF, 0xFF));
-    pal.setColor(QPalette::Text, Qt::black);
-    TextMsg->setPalette(pal);
+    Controls::setTextBackground(TextMsg, Controls::kCyan);
 
     setTabOrder(AMsgExit, TextMsg);
     AMsgExit->setFocus();

@@ -1,5 +1,6 @@
 #include "mainmenu.h"
 
+#include "app/controls.h"
 #include "app/mdicontainer.h"
 #include "palette/shapes.h"
 #include "palette/shapeicons.h"
@@ -18,18 +19,6 @@
 #include <QPushButton>
 #include <QShortcut>
 
-namespace {
-QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, QRect geometry)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(geometry);
-    button->setFont(UiFont::sansSerif(9.75));
-    button->setAutoDefault(false);
-    return button;
-}
-} // namespace
-
 MainMenu::MainMenu()
 {
     setObjectName(QStringLiteral("MainMenu"));
@@ -41,21 +30,15 @@ MainMenu::MainMenu()
     setPalette(pal);
 
     // Created in tab order.
-    DisplayOpen = makeButton(this, "DisplayOpen", QStringLiteral("&Create"), Twips::rect(3810, 1750, 2000, 400));
-    MainHelp = makeButton(this, "MainHelp", QStringLiteral("&Help"), Twips::rect(3825, 2400, 2000, 400));
-    Personalize = makeButton(this, "Personalize", QStringLiteral("&Personalize"), Twips::rect(3815, 3700, 1995, 400));
-    ExitProgram = makeButton(this, "ExitProgram", QStringLiteral("E&xit Program"), Twips::rect(3815, 4350, 2000, 400));
+    setFont(UiFont::sansSerif(9.75));
+    DisplayOpen = Controls::button(this, "DisplayOpen", QStringLiteral("&Create"), {3810, 1750, 2000, 400});
+    MainHelp = Controls::button(this, "MainHelp", QStringLiteral("&Help"), {3825, 2400, 2000, 400});
+    Personalize = Controls::button(this, "Personalize", QStringLiteral("&Personalize"), {3815, 3700, 1995, 400});
+    ExitProgram = Controls::button(this, "ExitProgram", QStringLiteral("E&xit Program"), {3815, 4350, 2000, 400});
 
-    MyName = new QLabel(this);
-    MyName->setObjectName(QStringLiteral("MyName"));
-    MyName->move(Twips::point(4680, 6120));
+    // Grows with its caption.
+    MyName = Controls::label(this, "MyName", QString(), {4680, 6120, 0, 0}, Controls::kCyan);
     MyName->setFont(UiFont::sansSerif(8.25));
-    MyName->setAutoFillBackground(true);
-    QPalette namePal = MyName->palette();
-    namePal.setColor(QPalette::Window, QColor(0x00, 0xFF, 0xFF));
-    namePal.setColor(QPalette::WindowText, Qt::black);
-    MyName->setPalette(namePal);
-    MyName->resize(0, 0);
 
     connect(DisplayOpen, &QPushButton::clicked, this, &MainMenu::DisplayOpen_Click);
     connect(MainHelp, &QPushButton::clicked, this, &MainMenu::MainHelp_Click);

@@ -1,5 +1,6 @@
 #include "allyesno.h"
 
+#include "app/controls.h"
 #include "files/messages.h"
 #include "platform/twips.h"
 #include "platform/uifont.h"
@@ -14,23 +15,10 @@ AllYesNo::AllYesNo()
     setObjectName(QStringLiteral("AllYesNo"));
     setFont(UiFont::sansSerif(8.25));
 
-    Label1 = new QLabel(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(Twips::rect(45, 0, 2595, 870));
+    Label1 = Controls::label(this, "Label1", QString(), {45, 0, 2595, 870}, Controls::kCyan);
     Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1->setAutoFillBackground(true);
-    QPalette pal = Label1->palette();
-    pal.setColor(QPalette::Window, QColor(0x00, 0xFF, 0xFF));
-    pal.setColor(QPalette::WindowText, Qt::black);
-    Label1->setPalette(pal);
-
-    AllYes = new QPushButton(QStringLiteral("&Yes"), this);
-    AllYes->setObjectName(QStringLiteral("AllYes"));
-    AllYes->setGeometry(Twips::rect(225, 945, 675, 345));
-    AllNo = new QPushButton(QStringLiteral("&No"), this);
-    AllNo->setObjectName(QStringLiteral("AllNo"));
-    AllNo->setGeometry(Twips::rect(1800, 945, 705, 345));
+    AllYes = Controls::button(this, "AllYes", QStringLiteral("&Yes"), {225, 945, 675, 345});
+    AllNo = Controls::button(this, "AllNo", QStringLiteral("&No"), {1800, 945, 705, 345});
 
     setTabOrder(AllYes, AllNo);
     AllYes->setFocus();

@@ -1,5 +1,6 @@
 #include "shapes.h"
 
+#include "app/controls.h"
 #include "palette/iconframe.h"
 #include "palette/shapeicons.h"
 #include "platform/twips.h"
@@ -63,16 +64,10 @@ Shapes::Shapes()
         connect(IconFrames[p], &IconFrame::imagePressed, this, &Shapes::startDrag);
     }
 
-    PrevFrame = new QPushButton(QStringLiteral("&< <"), this);
-    PrevFrame->setObjectName(QStringLiteral("PrevFrame"));
-    PrevFrame->setGeometry(Twips::rect(25, 5400, 600, 300));
-    Help1 = new QPushButton(QStringLiteral("&Help"), this);
-    Help1->setObjectName(QStringLiteral("Help1"));
-    Help1->setGeometry(Twips::rect(635, 5400, 850, 300));
+    PrevFrame = Controls::button(this, "PrevFrame", QStringLiteral("&< <"), {25, 5400, 600, 300});
+    Help1 = Controls::button(this, "Help1", QStringLiteral("&Help"), {635, 5400, 850, 300});
     Help1->setFont(UiFont::sansSerif(8.25));
-    NextFrame = new QPushButton(QStringLiteral("&> >"), this);
-    NextFrame->setObjectName(QStringLiteral("NextFrame"));
-    NextFrame->setGeometry(Twips::rect(1500, 5400, 600, 300));
+    NextFrame = Controls::button(this, "NextFrame", QStringLiteral("&> >"), {1500, 5400, 600, 300});
 
     HelpText = new QPlainTextEdit(this);
     HelpText->setObjectName(QStringLiteral("HelpText"));
@@ -80,10 +75,7 @@ Shapes::Shapes()
     HelpText->setFont(UiFont::sansSerif(8.25));
     HelpText->setReadOnly(true);
     HelpText->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    QPalette helpPal = HelpText->palette();
-    helpPal.setColor(QPalette::Base, QColor(0x00, 0xFF, 0xFF));
-    helpPal.setColor(QPalette::Text, Qt::black);
-    HelpText->setPalette(helpPal);
+    Controls::setTextBackground(HelpText, Controls::kCyan);
     HelpText->hide();
     HelpText->installEventFilter(this);
 

@@ -1,6 +1,7 @@
 #include "changefnt.h"
 
 #include "app/amsgbox.h"
+#include "app/controls.h"
 #include "app/mainmenu.h"
 #include "platform/twips.h"
 #include "platform/uifont.h"
@@ -27,20 +28,8 @@ QLineEdit *entryBox(QWidget *parent, const char *name, QRect geometry, int maxLe
     box->setObjectName(QLatin1String(name));
     box->setGeometry(geometry);
     box->setMaxLength(maxLength);
-    QPalette pal = box->palette();
-    pal.setColor(QPalette::Base, QColor(0xFF, 0xFF, 0x00));
-    pal.setColor(QPalette::Text, Qt::black);
-    box->setPalette(pal);
+    Controls::setTextBackground(box, Controls::kYellow);
     return box;
-}
-
-QLabel *label(QWidget *parent, const char *name, const QString &caption, QRect geometry)
-{
-    auto *l = new QLabel(caption, parent);
-    l->setObjectName(QLatin1String(name));
-    l->setGeometry(geometry);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return l;
 }
 } // namespace
 
@@ -51,13 +40,11 @@ ChangeFnt::ChangeFnt()
     setFont(UiFont::sansSerif(8.25));
 
     InMyName = entryBox(this, "InMyName", Twips::rect(315, 975, 3435, 270), kMaxNameLength);
-    ExitFonts = new QPushButton(QStringLiteral("E&xit to Menu"), this);
-    ExitFonts->setObjectName(QStringLiteral("ExitFonts"));
-    ExitFonts->setGeometry(Twips::rect(1050, 2280, 1635, 325));
+    ExitFonts = Controls::button(this, "ExitFonts", QStringLiteral("E&xit to Menu"), {1050, 2280, 1635, 325});
     DisplayUndo = entryBox(this, "DisplayUndo", Twips::rect(3285, 135, 420, 330), kMaxDepthLength);
     DisplayUndo->setText(QStringLiteral("4"));
-    Label1 = label(this, "Label1", QStringLiteral(" Number of shapes to undo in display"), Twips::rect(180, 135, 3075, 330));
-    Label2 = label(this, "Label2", QStringLiteral(" Type in your name"), Twips::rect(135, 675, 3795, 645));
+    Label1 = Controls::label(this, "Label1", QStringLiteral(" Number of shapes to undo in display"), {180, 135, 3075, 330});
+    Label2 = Controls::label(this, "Label2", QStringLiteral(" Type in your name"), {135, 675, 3795, 645});
 
     setTabOrder(InMyName, ExitFonts);
     setTabOrder(ExitFonts, DisplayUndo);

@@ -1,5 +1,6 @@
 #include "display.h"
 
+#include "app/controls.h"
 #include "app/mdicontainer.h"
 #include "palette/shapes.h"
 #include "platform/twips.h"
@@ -38,25 +39,17 @@ WorkArea::Display::Display()
     surface_.fill(backColor_);
 
     // The strip behind the buttons comes first, so the buttons stand on it.
-    Label1 = new QLabel(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(Twips::rect(0, 6390, 9510, 435));
+    Label1 = Controls::label(this, "Label1", QString(), {0, 6390, 9510, 435});
     Label1->setAutoFillBackground(true);
 
-    const auto button = [this](const char *name, const QString &caption, QRect geometry) {
-        auto *b = new QPushButton(caption, this);
-        b->setObjectName(QLatin1String(name));
-        b->setGeometry(geometry);
+    HideShowGrids = Controls::button(this, "HideShowGrids", kHideCaption, {4530, 6450, 1845, 330});
+    FileSave = Controls::button(this, "FileSave", QStringLiteral("&Save File"), {6750, 6450, 1050, 325});
+    FileOpen = Controls::button(this, "FileOpen", QStringLiteral("&Open File"), {8160, 6450, 1050, 325});
+    PrintAll = Controls::button(this, "PrintAll", QStringLiteral("&Print"), {3090, 6450, 1000, 325});
+    ClearAll = Controls::button(this, "ClearAll", QStringLiteral("&Undo"), {1740, 6450, 1000, 325});
+    Exit1 = Controls::button(this, "Exit1", QStringLiteral("E&xit to Menu"), {180, 6450, 1300, 325});
+    for (QPushButton *b : {HideShowGrids, FileSave, FileOpen, PrintAll, ClearAll, Exit1})
         b->setFont(UiFont::sansSerif(8.25));
-        b->setAutoDefault(false);
-        return b;
-    };
-    HideShowGrids = button("HideShowGrids", kHideCaption, Twips::rect(4530, 6450, 1845, 330));
-    FileSave = button("FileSave", QStringLiteral("&Save File"), Twips::rect(6750, 6450, 1050, 325));
-    FileOpen = button("FileOpen", QStringLiteral("&Open File"), Twips::rect(8160, 6450, 1050, 325));
-    PrintAll = button("PrintAll", QStringLiteral("&Print"), Twips::rect(3090, 6450, 1000, 325));
-    ClearAll = button("ClearAll", QStringLiteral("&Undo"), Twips::rect(1740, 6450, 1000, 325));
-    Exit1 = button("Exit1", QStringLiteral("E&xit to Menu"), Twips::rect(180, 6450, 1300, 325));
     setTabOrder(HideShowGrids, FileSave);
     setTabOrder(FileSave, FileOpen);
     setTabOrder(FileOpen, PrintAll);

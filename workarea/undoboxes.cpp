@@ -1,6 +1,6 @@
 #include "undoboxes.h"
 
-#include "platform/twips.h"
+#include "app/controls.h"
 #include "platform/uifont.h"
 #include "platform/winhelp.h"
 #include "settings/numbertext.h"
@@ -17,24 +17,10 @@ Undoboxes::Undoboxes()
     setObjectName(QStringLiteral("Undoboxes"));
     setFont(UiFont::sansSerif(8.25));
 
-    const auto button = [this](const char *name, const QString &caption, int top) {
-        auto *b = new QPushButton(caption, this);
-        b->setObjectName(QLatin1String(name));
-        b->setGeometry(Twips::rect(720, top, 1635, 330));
-        return b;
-    };
-    UndoCmd = button("UndoCmd", QString(), 495);
-    ClearCmd = button("ClearCmd", QStringLiteral("&Clear all cells"), 945);
-    CancelCmd = button("CancelCmd", QStringLiteral("Cancel and &Exit"), 1440);
-
-    Label1 = new QLabel(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(Twips::rect(90, 90, 2940, 285));
-    Label1->setAutoFillBackground(true);
-    QPalette pal = Label1->palette();
-    pal.setColor(QPalette::Window, QColor(0x00, 0xFF, 0xFF));
-    pal.setColor(QPalette::WindowText, Qt::black);
-    Label1->setPalette(pal);
+    UndoCmd = Controls::button(this, "UndoCmd", QString(), {720, 495, 1635, 330});
+    ClearCmd = Controls::button(this, "ClearCmd", QStringLiteral("&Clear all cells"), {720, 945, 1635, 330});
+    CancelCmd = Controls::button(this, "CancelCmd", QStringLiteral("Cancel and &Exit"), {720, 1440, 1635, 330});
+    Label1 = Controls::label(this, "Label1", QString(), {90, 90, 2940, 285}, Controls::kCyan);
 
     setTabOrder(UndoCmd, ClearCmd);
     setTabOrder(ClearCmd, CancelCmd);
