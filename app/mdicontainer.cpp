@@ -48,7 +48,10 @@ QMdiSubWindow *MDIContainer::addForm(QWidget *form)
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWidget(form);
     sub->layout()->setContentsMargins(kChildBorder, kChildBorder, kChildBorder, kChildBorder);
-    sub->setStyleSheet(QStringLiteral("QMdiSubWindow { background: #404040; }"));
+    QPalette border = sub->palette();
+    border.setColor(QPalette::Window, QColor(0x40, 0x40, 0x40));
+    sub->setPalette(border);
+    sub->setAutoFillBackground(true);
     sub->setFixedSize(form->size() + QSize(2 * kChildBorder, 2 * kChildBorder));
     area_->addSubWindow(sub);
     return sub;

@@ -17,6 +17,7 @@ namespace {
 constexpr int kBadArguments = 1;
 constexpr int kRefusedModel = 2;
 constexpr int kNotWritten = 3;
+constexpr int kPngQuality = 80;
 
 int usage()
 {
@@ -59,7 +60,8 @@ int main(int argc, char *argv[])
         return refused();
 
     const QImage image = WorkAreaPainter::renderModel(boxes, white ? Qt::white : Qt::black, grid);
-    if (!image.save(files[1], "PNG")) {
+    // Light compression: most of the time would otherwise go into packing the PNG tighter.
+    if (!image.save(files[1], "PNG", kPngQuality)) {
         std::fprintf(stderr, "brickloom-render: cannot write %s\n", qPrintable(files[1]));
         return kNotWritten;
     }

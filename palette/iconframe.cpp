@@ -62,17 +62,15 @@ void IconFrame::paintEvent(QPaintEvent *)
     for (int n = first; n < first + kShapesPerPage; ++n)
         painter.drawImage(imageRect(n).topLeft(), ShapeIcons::image(n));
 
-    painter.setPen(Qt::white);
+    // One-pixel rectangles rather than stroked lines: they cover whole pixels at any scale.
     // Pages 5 and 6 were laid out with their vertical lines reaching 25 twips further down.
+    const int top = Twips::toPx(kImageTop);
     const int downTo = Twips::toPx(index_ >= 4 ? 5375 : 5350);
-    for (int k = 0; k < 3; ++k) {
-        const int x = Twips::toPx(540 + kImageSize * k);
-        painter.drawLine(x, Twips::toPx(kImageTop), x, downTo - 1);
-    }
-    for (int k = 0; k < kRowsPerColumn; ++k) {
-        const int y = Twips::toPx(kImageTop + kImageSize * k);
-        painter.drawLine(Twips::toPx(kImageLeft), y, Twips::toPx(kLinesRight) - 1, y);
-    }
+    for (int k = 0; k < 3; ++k)
+        painter.fillRect(QRect(Twips::toPx(540 + kImageSize * k), top, 1, downTo - top), Qt::white);
+    const int left = Twips::toPx(kImageLeft);
+    for (int k = 0; k < kRowsPerColumn; ++k)
+        painter.fillRect(QRect(left, Twips::toPx(kImageTop + kImageSize * k), Twips::toPx(kLinesRight) - left, 1), Qt::white);
 }
 
 void IconFrame::mousePressEvent(QMouseEvent *event)

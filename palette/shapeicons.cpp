@@ -1,33 +1,41 @@
 #include "shapeicons.h"
 
+#include <QResource>
 #include <array>
 
 namespace ShapeIcons {
 
 namespace {
-QImage load(const QString &path)
+constexpr int kSide = 32;
+constexpr qsizetype kIconBytes = kSide * kSide * 4;
+constexpr int kIcons = 241; // the program icon, then shapes 1 to 240
+
+// The icons as the build decoded them, used in place: nothing is decoded or copied at run time.
+const std::array<QImage, kIcons> &atlas()
 {
-    // Premultiplied ARGB is what the painter blends fastest.
-    return QImage(path).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    static const std::array<QImage, kIcons> images = [] {
+        std::array<QImage, kIcons> result;
+        const QResource block(QStringLiteral(":/palette/icons.argb"));
+        Q_ASSERT(block.compressionAlgorithm() == QResource::NoCompression);
+        if (block.size() != kIcons * kIconBytes)
+            return result;
+        for (int i = 0; i < kIcons; ++i)
+            result[i] = QImage(block.data() + i * kIconBytes, kSide, kSide, kSide * 4, QImage::Format_ARGB32_Premultiplied);
+        return result;
+    }();
+    return images;
 }
 } // namespace
 
 const QImage &image(int n)
 {
-    static std::array<QImage, 241> cache;
     static const QImage none;
-    if (n < 1 || n > 240)
-        return none;
-    QImage &slot = cache[static_cast<size_t>(n)];
-    if (slot.isNull())
-        slot = load(QStringLiteral(":/palette/shape%1.ico").arg(n, 3, 10, QLatin1Char('0')));
-    return slot;
+    return n >= 1 && n <= 240 ? atlas()[n] : none;
 }
 
 const QImage &programIcon()
 {
-    static const QImage icon = load(QStringLiteral(":/palette/brickloom.ico"));
-    return icon;
+    return atlas()[0];
 }
 
 } // namespace ShapeIcons

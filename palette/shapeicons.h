@@ -1,6 +1,6 @@
 #pragma once
-// The pictures of the shape numbers and the program icon, read from the resources the program
-// carries. A picture is decoded the first time it is needed and kept.
+// The pictures of the shape numbers and the program icon, from the icon atlas the program
+// carries (the icons as decoded at build time).
 
 #include <QImage>
 

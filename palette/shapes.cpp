@@ -69,19 +69,8 @@ Shapes::Shapes()
     Help1->setFont(UiFont::sansSerif(8.25));
     NextFrame = Controls::button(this, "NextFrame", QStringLiteral("&> >"), {1500, 5400, 600, 300});
 
-    HelpText = new QPlainTextEdit(this);
-    HelpText->setObjectName(QStringLiteral("HelpText"));
-    HelpText->setGeometry(Twips::rect(35, 780, 2055, 4590));
-    HelpText->setFont(UiFont::sansSerif(8.25));
-    HelpText->setReadOnly(true);
-    HelpText->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    Controls::setTextBackground(HelpText, Controls::kCyan);
-    HelpText->hide();
-    HelpText->installEventFilter(this);
-
     setTabOrder(PrevFrame, NextFrame);
     setTabOrder(NextFrame, Help1);
-    setTabOrder(Help1, HelpText);
 
     connect(PrevFrame, &QPushButton::clicked, this, &Shapes::PrevFrame_Click);
     connect(NextFrame, &QPushButton::clicked, this, &Shapes::NextFrame_Click);
@@ -126,7 +115,6 @@ void Shapes::NextFrame_Click()
     } else {
         QApplication::beep();
     }
-    HelpText->raise();
 }
 
 void Shapes::PrevFrame_Click()
@@ -139,15 +127,13 @@ void Shapes::PrevFrame_Click()
     } else {
         QApplication::beep();
     }
-    HelpText->raise();
 }
 
 void Shapes::Help1_Click()
 {
     if (Help1->text() == QStringLiteral("&Help")) {
         Help1->setText(QStringLiteral("&Close"));
-        HelpText->setVisible(true);
-        HelpText->raise();
+        helpPanel()->setVisible(true);
         HelpText->setPlainText(helpText());
     } else {
         Help1->setText(QStringLiteral("&Help"));
@@ -160,6 +146,24 @@ void Shapes::PicSource_Click(int index)
     MGLOBAL::instance().DragShape = static_cast<int16_t>(index);
 }
 
+QPlainTextEdit *Shapes::helpPanel()
+{
+    // Made on first use: most visits never open it, and it is the palette's costliest control.
+    // Made last, it stands above the pages.
+    if (!HelpText) {
+        HelpText = new QPlainTextEdit(this);
+        HelpText->setObjectName(QStringLiteral("HelpText"));
+        HelpText->setGeometry(Twips::rect(35, 780, 2055, 4590));
+        HelpText->setFont(UiFont::sansSerif(8.25));
+        HelpText->setReadOnly(true);
+        HelpText->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+        Controls::setTextBackground(HelpText, Controls::kCyan);
+        HelpText->installEventFilter(this);
+        setTabOrder(Help1, HelpText);
+    }
+    return HelpText;
+}
+
 void Shapes::HelpText_KeyPress(int &keyAscii)
 {
     keyAscii = 0;
@@ -168,7 +172,7 @@ void Shapes::HelpText_KeyPress(int &keyAscii)
 
 bool Shapes::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == HelpText && event->type() == QEvent::KeyPress) {
+    if (HelpText && watched == HelpText && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         // Characters reach the handler; moving around and leaving with Tab still work.
         if (!key->text().isEmpty() && key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab

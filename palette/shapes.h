@@ -50,11 +50,12 @@ protected:
 
 private:
     void HelpText_KeyPress(int &keyAscii);
+    QPlainTextEdit *helpPanel();
     void startDrag(int n);
 
     std::array<IconFrame *, 6> IconFrames{};
     QPushButton *PrevFrame;
     QPushButton *Help1;
     QPushButton *NextFrame;
-    QPlainTextEdit *HelpText;
+    QPlainTextEdit *HelpText = nullptr;
 };

@@ -35,8 +35,6 @@ WorkArea::Display::Display()
     setFont(UiFont::sansSerif(8.25, true));
     setAcceptDrops(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    surface_ = QImage(size(), QImage::Format_RGB32);
-    surface_.fill(backColor_);
 
     // The strip behind the buttons comes first, so the buttons stand on it.
     Label1 = Controls::label(this, "Label1", QString(), {0, 6390, 9510, 435});
@@ -106,11 +104,9 @@ void WorkArea::Display::DrawGrids()
     // Hidden lines are drawn again in the window-text colour, black like the background.
     const bool shown = g.GridState != 2;
     const QColor colour = shown ? WorkAreaPainter::kGridColour : QApplication::palette().color(QPalette::WindowText);
-    {
-        QPainter painter(&surface_);
-        WorkAreaPainter::drawGridLines(painter, colour,
-                                       shown ? WorkAreaPainter::kLinesBottomShown : WorkAreaPainter::kLinesBottomErased);
-    }
+    const int bottom = shown ? WorkAreaPainter::kLinesBottomShown : WorkAreaPainter::kLinesBottomErased;
+    std::erase_if(surface_, [bottom](const GridDrawing &earlier) { return earlier.bottomTwips <= bottom; });
+    surface_.push_back({colour, bottom});
     update();
     if (g.GridState == 1) {
         Shapes *palette = Shapes::instance();
@@ -139,7 +135,7 @@ void WorkArea::Display::HideShowGrids_Click()
 void WorkArea::Display::setBackColor(const QColor &colour)
 {
     backColor_ = colour;
-    surface_.fill(colour);
+    surface_.clear();
     update();
 }
 
@@ -233,9 +229,9 @@ void WorkArea::Display::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.setClipRegion(event->region());
-    if (!QRect(QPoint(), surface_.size()).contains(rect()))
-        painter.fillRect(rect(), backColor_);
-    painter.drawImage(0, 0, surface_);
+    painter.fillRect(rect(), backColor_);
+    for (const GridDrawing &drawing : surface_)
+        WorkAreaPainter::drawGridLines(painter, drawing.colour, drawing.bottomTwips);
     WorkAreaPainter::drawBoxes(painter, boxes_);
 }
 

@@ -3,12 +3,17 @@
 // by 13 rows, each with a back and a front layer, grid lines between them, and a strip of buttons
 // below. The boxes are drawn onto the window rather than made of widgets; the grid lines are drawn
 // on a surface that keeps what was drawn until the background colour is set again.
+//
+// The surface is kept as the line drawings made on it since the background colour was last set,
+// replayed on every paint, rather than as a window-sized image: a drawing that covers an earlier
+// one entirely replaces it, so there are never more than two.
 
 #include "app/singleform.h"
 #include "workarea/boxpictures.h"
 
 #include <QImage>
 #include <QWidget>
+#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -85,8 +90,13 @@ private:
     QPushButton *FileOpen;
     QLabel *Label1;
 
+    struct GridDrawing {
+        QColor colour;
+        int bottomTwips;
+    };
+
     BoxPictures boxes_;
-    QImage surface_;
+    std::vector<GridDrawing> surface_;
     QColor backColor_{Qt::black};
     int16_t DelCode = 0;
 };

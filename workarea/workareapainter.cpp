@@ -30,23 +30,21 @@ int cellAt(QPoint pixel)
 
 void drawGridLines(QPainter &painter, const QColor &colour, int bottomTwips)
 {
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(colour, 1));
-    // A line ends one pixel short of its end point, as lines on a window surface do.
+    // Each line is a one-pixel-wide rectangle rather than a stroked line, so that at any scale
+    // factor it covers whole scaled pixels, as the icons do. A line ends one pixel short of its
+    // end point, as lines on a window surface do.
     const int left = Twips::toPx(kBoxLeft);
-    const int right = Twips::toPx(kLinesRight) - 1;
+    const int right = Twips::toPx(kLinesRight);
     for (int k = 0; k <= MGLOBAL::kRows; ++k) {
         const int y = Twips::toPx(kBoxTop + kBoxSize * k);
-        painter.drawLine(left, y, right, y);
+        painter.fillRect(QRect(left, y, right - left, 1), colour);
     }
     const int top = Twips::toPx(kBoxTop);
-    const int bottom = Twips::toPx(bottomTwips) - 1;
+    const int bottom = Twips::toPx(bottomTwips);
     for (int k = 0; k <= MGLOBAL::kColumns; ++k) {
         const int x = Twips::toPx(kBoxLeft + kBoxSize * k);
-        painter.drawLine(x, top, x, bottom);
+        painter.fillRect(QRect(x, top, 1, bottom - top), colour);
     }
-    painter.restore();
 }
 
 void drawBoxes(QPainter &painter, const BoxPictures &boxes)

@@ -5,6 +5,7 @@
 
 #include "joints.h"
 #include "letters.h"
+#include "palette/shapeicons.h"
 
 #include <QFile>
 #include <QImage>
@@ -68,6 +69,7 @@ private slots:
     void resourcesHoldTheCommittedFiles();
     void everyFileIsAFourBitIcon();
     void qtReadsWhatTheFileSays();
+    void theProgramDrawsWhatQtReads();
     void picturesAreFullAndClearlyDifferent();
     void joiningPiecesMeetTheirProfile();
 
@@ -165,6 +167,17 @@ void TestIcons::qtReadsWhatTheFileSays()
                              qPrintable(fileName(n)));
             }
     }
+}
+
+void TestIcons::theProgramDrawsWhatQtReads()
+{
+    // The icon atlas the program draws from holds exactly what Qt's reader makes of each file.
+    for (int n = 0; n <= Shapes; ++n) {
+        const QImage read = QImage(":/palette/" + fileName(n)).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const QImage &drawn = n == 0 ? ShapeIcons::programIcon() : ShapeIcons::image(n);
+        QVERIFY2(drawn == read, qPrintable(fileName(n)));
+    }
+    QVERIFY(ShapeIcons::image(0).isNull() && ShapeIcons::image(241).isNull());
 }
 
 void TestIcons::picturesAreFullAndClearlyDifferent()

@@ -14,6 +14,7 @@ namespace {
 Shapes *palette() { return Shapes::existing(); }
 QPushButton *button(const char *name) { return palette()->findChild<QPushButton *>(QLatin1String(name)); }
 QPlainTextEdit *helpText() { return palette()->findChild<QPlainTextEdit *>("HelpText"); }
+bool helpShown() { return helpText() && helpText()->isVisible(); }
 
 // The one page frame that is shown.
 IconFrame *shownPage()
@@ -46,7 +47,7 @@ private slots:
         QVERIFY(palette()->windowFlags() & Qt::WindowStaysOnTopHint);
         QCOMPARE(shownPage()->caption(), QStringLiteral("Mechanical Parts    1"));
         QCOMPARE(button("Help1")->text(), QStringLiteral("&Help"));
-        QVERIFY(!helpText()->isVisible());
+        QVERIFY(!helpShown());
     }
 
     void shapesRunDownTheColumns_data()
@@ -105,20 +106,20 @@ private slots:
         program.create();
         button("Help1")->click();
         QCOMPARE(button("Help1")->text(), QStringLiteral("&Close"));
-        QVERIFY(helpText()->isVisible());
+        QVERIFY(helpShown());
         const QString text = helpText()->toPlainText();
         QVERIFY(text.startsWith(QStringLiteral("Click Left mouse button and hold down on any shape in 'Shapes'")));
         QVERIFY(text.endsWith(QStringLiteral("drag it to a new position.")));
         QCOMPARE(text.count(QStringLiteral("\n\n")), 4); // five paragraphs
         // Paging leaves the panel open over the new page; typing changes nothing.
         button("NextFrame")->click();
-        QVERIFY(helpText()->isVisible());
+        QVERIFY(helpShown());
         helpText()->setFocus();
         QTest::keyClicks(helpText(), QStringLiteral("xyz"));
         QCOMPARE(helpText()->toPlainText(), text);
         button("Help1")->click();
         QCOMPARE(button("Help1")->text(), QStringLiteral("&Help"));
-        QVERIFY(!helpText()->isVisible());
+        QVERIFY(!helpShown());
     }
 
     void theHelpTextJoinsParagraphsWithBlankLines()
@@ -142,7 +143,7 @@ private slots:
         program.create();
         QCOMPARE(MGLOBAL::instance().PalettePage, 0);
         QCOMPARE(shownPage()->index(), 0);
-        QVERIFY(!helpText()->isVisible());
+        QVERIFY(!helpShown());
         QCOMPARE(button("Help1")->text(), QStringLiteral("&Help"));
     }
 

@@ -1,0 +1,69 @@
+// bench-startup: the program's own start, as app/main.cpp does it, that quits once the main menu
+// has been painted, or with --work-area once "&Create" has brought up the work area and the
+// palette and both have been painted. The program itself carries no benchmark hooks.
+
+#include "app/mainmenu.h"
+#include "app/mdicontainer.h"
+#include "bench/firstpaint.h"
+#include "palette/shapeicons.h"
+#include "palette/shapes.h"
+#include "platform/windowplacement.h"
+#include "workarea/display.h"
+
+#include <QIcon>
+#include <QPixmap>
+#include <QScreen>
+#include <QStyleFactory>
+#include <memory>
+
+int main(int argc, char *argv[])
+{
+    Milestones milestones;
+    QApplication app(argc, argv);
+    milestones.mark("application");
+    const bool toWorkArea = app.arguments().contains(QStringLiteral("--work-area"));
+
+    // From here to exec(), as app/main.cpp.
+    QApplication::setApplicationName(QStringLiteral("Brickloom"));
+    QApplication::setOrganizationDomain(QStringLiteral("brickloom.org"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(ShapeIcons::programIcon())));
+
+    milestones.mark("style and icon");
+    MDIContainer *frame = MDIContainer::instance();
+    milestones.mark("frame and main menu");
+    WindowPlacement::moveFrameTo(frame, QGuiApplication::primaryScreen()->availableGeometry().topLeft());
+
+    // With BRICKLOOM_BENCH_SHOT=FILE.png the screen is saved at the moment the run counts as done,
+    // to see that it was.
+    const auto quit = [] {
+        if (const QString shot = qEnvironmentVariable("BRICKLOOM_BENCH_SHOT"); !shot.isEmpty())
+            QGuiApplication::primaryScreen()->grabWindow(0).save(shot);
+        QCoreApplication::quit();
+    };
+
+    std::unique_ptr<FirstPaint> workArea;
+    FirstPaint menu({isA<MainMenu>}, [&] {
+        milestones.mark("main menu painted");
+        if (!toWorkArea) {
+            quit();
+            return;
+        }
+        workArea = std::make_unique<FirstPaint>(std::vector<FirstPaint::Wanted>{isA<WorkArea::Display>, isA<Shapes>},
+                                                [&] {
+                                                    milestones.mark("work area and palette painted");
+                                                    quit();
+                                                });
+        MainMenu::existing()->DisplayOpen_Click();
+        milestones.mark("work area and palette loaded");
+    });
+
+    frame->show();
+    milestones.mark("shown");
+    const int result = QApplication::exec();
+    delete MDIContainer::existing();
+    milestones.mark("ended");
+    milestones.report();
+    reportPeakMemory();
+    return result;
+}
