@@ -122,7 +122,6 @@ private slots:
         QVERIFY(ModelFile::saveBytes(fullPath_, fullBytes_));
         program_ = std::make_unique<Program>();
         QVERIFY(program_->create());
-        // Every shape's picture decoded once, as after a few minutes of use.
         for (int n = WorkAreaRules::kFirstShape; n <= WorkAreaRules::kLastShape; ++n)
             QVERIFY(!ShapeIcons::image(n).isNull());
         MGLOBAL::instance().UndoDepth = 10;
@@ -260,22 +259,6 @@ private slots:
                 QCoreApplication::processEvents();
         }
         QVERIFY(paint.seen);
-    }
-
-    // The 240 shape icons decoded from their files as ShapeIcons does it, once each in a session,
-    // the first time a shape is painted: the first open of a full model pays for all of them.
-    void iconDecode()
-    {
-        qsizetype bytes = 0;
-        QBENCHMARK {
-            bytes = 0;
-            for (int n = WorkAreaRules::kFirstShape; n <= WorkAreaRules::kLastShape; ++n) {
-                const QImage icon = QImage(QStringLiteral(":/palette/shape%1.ico").arg(n, 3, 10, QLatin1Char('0')))
-                                        .convertToFormat(QImage::Format_ARGB32_Premultiplied);
-                bytes += icon.sizeInBytes();
-            }
-        }
-        QCOMPARE(bytes, qsizetype(240 * 32 * 32 * 4));
     }
 
     // Reading the model's 741 fields from memory: the parser alone.

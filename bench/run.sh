@@ -59,7 +59,6 @@ openModel|model file opened and read (full model)|
 openOwnWork|Open File, own work (processor time, dialog excluded)|2
 openDialog|Open File, the file dialog routine alone (wall)|
 openClick|Open File, whole command, dialog answered at once (wall)|
-iconDecode|240 shape icons decoded (first full open of a session)|
 modelBytes|model file bytes made (full model)|
 saveModel|model file written into place, synced to disk (wall)|1
 saveOwnWork|Save File, own work (processor time, dialog excluded)|1

@@ -10,12 +10,10 @@
 #include <QTest>
 #include <algorithm>
 
-#ifdef Q_OS_UNIX
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#endif
 
 namespace {
 
@@ -65,28 +63,6 @@ bool isEmptyTable(const MGLOBAL &g)
     return g.CellShape.size() == size_t(MGLOBAL::kCells)
         && std::all_of(g.CellShape.begin(), g.CellShape.end(), [](auto &row) { return row == MGLOBAL::CellRow{}; });
 }
-
-// Gives out its pattern over and over, like a device without end, and counts what it gave.
-class EndlessDevice : public QIODevice
-{
-public:
-    explicit EndlessDevice(QByteArray pattern) : pattern_(std::move(pattern)) { open(ReadOnly | Unbuffered); }
-    bool isSequential() const override { return true; }
-    qint64 served = 0;
-
-protected:
-    qint64 readData(char *data, qint64 max) override
-    {
-        for (qint64 i = 0; i < max; ++i)
-            data[i] = pattern_[(served + i) % pattern_.size()];
-        served += max;
-        return max;
-    }
-    qint64 writeData(const char *, qint64) override { return -1; }
-
-private:
-    QByteArray pattern_;
-};
 
 void addCorpusRows(const char *folder, int atLeast)
 {
@@ -187,27 +163,6 @@ private slots:
         QCOMPARE(fileBytes(second), fileBytes(first));
     }
 
-    void stopsEarlyOnEndlessInput_data()
-    {
-        QTest::addColumn<QByteArray>("pattern");
-        QTest::addColumn<bool>("accepted");
-        QTest::newRow("endless model") << QByteArray("0,0,0\r\n") << true;
-        QTest::newRow("endless zeros") << QByteArray("0") << false;
-        QTest::newRow("endless blanks") << QByteArray(" ") << false;
-        QTest::newRow("endless blank lines") << QByteArray("\r\n") << false;
-        QTest::newRow("endless NULs") << QByteArray(1, '\0') << false;
-    }
-
-    void stopsEarlyOnEndlessInput()
-    {
-        QFETCH(QByteArray, pattern);
-        QFETCH(bool, accepted);
-        EndlessDevice device(pattern);
-        MGLOBAL g = usedModel();
-        QCOMPARE(ModelFile::read(device, g), accepted);
-        QVERIFY(device.served <= qint64(ModelFile::kFields) * ModelFile::kMaxFieldBytes);
-    }
-
     void openFailures()
     {
         QTemporaryDir dir;
@@ -233,11 +188,9 @@ private slots:
         QTest::addColumn<int>("failure");
         QTest::newRow("target is a directory") << int(TargetIsDirectory);
         QTest::newRow("path under a regular file") << int(UnderRegularFile);
-#ifdef Q_OS_UNIX
         QTest::newRow("read-only directory") << int(ReadOnlyDirectory);
         QTest::newRow("file system full") << int(FileSizeLimit);
         QTest::newRow("target is a pipe") << int(PipeTarget);
-#endif
     }
 
     void failedSaveKeepsOldFile()
@@ -252,7 +205,6 @@ private slots:
             QVERIFY(QDir().mkpath(target = folder + "/sub.Pic"));
         if (failure == UnderRegularFile)
             target = old + "/model.Pic";
-#ifdef Q_OS_UNIX
         if (failure == ReadOnlyDirectory && geteuid() == 0)
             QSKIP("root writes into read-only directories; 'path under a regular file' covers an unwritable place");
         if (failure == ReadOnlyDirectory)
@@ -265,20 +217,15 @@ private slots:
         rlimit tight = previous;
         tight.rlim_cur = failure == FileSizeLimit ? 512 : previous.rlim_cur;
         std::signal(SIGXFSZ, SIG_IGN);
-#endif
         // Temporary files would land beside the target, in `folder`.
         const auto listing = [&] { return QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot); };
         const QStringList before = listing();
         MGLOBAL g;
         g.createWorkArea();
         g.CellShape[7][MGLOBAL::kBack] = 1;
-#ifdef Q_OS_UNIX
         setrlimit(RLIMIT_FSIZE, &tight);
         const bool saved = ModelFile::saveModel(target, g);
         setrlimit(RLIMIT_FSIZE, &previous);
-#else
-        const bool saved = ModelFile::saveModel(target, g);
-#endif
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QVERIFY(!saved);
         QCOMPARE(fileBytes(old), oldBytes);

@@ -162,31 +162,6 @@ private slots:
         QCOMPARE(NumberText::leadingNumber(text), number);
     }
 
-    void roundHalfEven_data()
-    {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<double>("rounded");
-        const std::pair<double, double> cases[] = {{1.5, 2}, {2.5, 2}, {3.5, 4}, {9.5, 10}, {0.5, 0}, {-0.5, 0},
-                                                   {-1.5, -2}, {-2.5, -2}, {2.49, 2}, {2.51, 3}, {7, 7}};
-        for (const auto &[value, rounded] : cases)
-            QTest::newRow(qPrintable(QString::number(value))) << value << rounded;
-    }
-
-    void roundHalfEven()
-    {
-        QFETCH(double, value);
-        QFETCH(double, rounded);
-        QCOMPARE(NumberText::roundHalfEven(value), rounded);
-    }
-
-    void withSignPosition()
-    {
-        QCOMPARE(NumberText::withSignPosition(3), QString(" 3"));
-        QCOMPARE(NumberText::withSignPosition(0), QString(" 0"));
-        QCOMPARE(NumberText::withSignPosition(-3), QString("-3"));
-        QCOMPARE(NumberText::withSignPosition(494), QString(" 494"));
-    }
-
     void acceptDepth_data()
     {
         QTest::addColumn<QString>("text");
