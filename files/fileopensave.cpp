@@ -10,7 +10,9 @@
 
 #include <QFileInfo>
 
-void WorkArea::Display::FileSave_Click()
+namespace WorkArea {
+
+void Display::FileSave_Click()
 {
     MGLOBAL &g = MGLOBAL::instance();
     hidePaletteIfShown();
@@ -32,12 +34,12 @@ void WorkArea::Display::FileSave_Click()
     g.ModelFilePath.clear();
 }
 
-void WorkArea::Display::FileOpen_Click()
+void Display::FileOpen_Click()
 {
     openModel(QString());
 }
 
-void WorkArea::Display::openModel(const QString &path)
+void Display::openModel(const QString &path)
 {
     MGLOBAL &g = MGLOBAL::instance();
     hidePaletteIfShown();
@@ -75,3 +77,5 @@ void WorkArea::Display::openModel(const QString &path)
     showPaletteIfShown();
     g.ModelChanged = 0;
 }
+
+} // namespace WorkArea

@@ -9,7 +9,9 @@
 #include "workarea/mglobal.h"
 #include "workarea/workarearules.h"
 
-void WorkArea::Display::Exit1_Click()
+namespace WorkArea {
+
+void Display::Exit1_Click()
 {
     MGLOBAL &g = MGLOBAL::instance();
     g.FileChoice = 1;
@@ -28,7 +30,7 @@ void WorkArea::Display::Exit1_Click()
     Shapes::unload();
 }
 
-bool WorkArea::Display::Form_QueryUnload()
+bool Display::Form_QueryUnload()
 {
     MGLOBAL &g = MGLOBAL::instance();
     if (g.ModelChanged == 1 && AllYesNo::ask(3)) {
@@ -42,3 +44,5 @@ bool WorkArea::Display::Form_QueryUnload()
     g.ModelChanged = 0;
     return true;
 }
+
+} // namespace WorkArea

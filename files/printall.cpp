@@ -10,6 +10,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+namespace WorkArea {
+
 namespace {
 // Without a printer the picture can still leave the program: as a PDF file.
 void offerPdf(const QImage &image, const QString &reason)
@@ -42,7 +44,7 @@ void offerPdf(const QImage &image, const QString &reason)
 }
 } // namespace
 
-void WorkArea::Display::PrintAll_Click()
+void Display::PrintAll_Click()
 {
     if (!AllYesNo::ask(1))
         return;
@@ -60,3 +62,5 @@ void WorkArea::Display::PrintAll_Click()
     if (!printed)
         offerPdf(image, reason);
 }
+
+} // namespace WorkArea

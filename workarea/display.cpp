@@ -23,12 +23,14 @@
 #include <QPushButton>
 #include <QShortcut>
 
+namespace WorkArea {
+
 namespace {
 const QString kHideCaption = QStringLiteral("&Hide Grid - Shapes");
 const QString kShowCaption = QStringLiteral("Show &Grid - Shapes");
 } // namespace
 
-WorkArea::Display::Display()
+Display::Display()
 {
     setObjectName(QStringLiteral("Display"));
     resize(Twips::size(WorkAreaPainter::kClientWidth, WorkAreaPainter::kClientHeight));
@@ -54,19 +56,19 @@ WorkArea::Display::Display()
     setTabOrder(PrintAll, ClearAll);
     setTabOrder(ClearAll, Exit1);
 
-    connect(HideShowGrids, &QPushButton::clicked, this, &WorkArea::Display::HideShowGrids_Click);
-    connect(FileSave, &QPushButton::clicked, this, &WorkArea::Display::FileSave_Click);
-    connect(FileOpen, &QPushButton::clicked, this, &WorkArea::Display::FileOpen_Click);
-    connect(PrintAll, &QPushButton::clicked, this, &WorkArea::Display::PrintAll_Click);
-    connect(ClearAll, &QPushButton::clicked, this, &WorkArea::Display::ClearAll_Click);
-    connect(Exit1, &QPushButton::clicked, this, &WorkArea::Display::Exit1_Click);
+    connect(HideShowGrids, &QPushButton::clicked, this, &Display::HideShowGrids_Click);
+    connect(FileSave, &QPushButton::clicked, this, &Display::FileSave_Click);
+    connect(FileOpen, &QPushButton::clicked, this, &Display::FileOpen_Click);
+    connect(PrintAll, &QPushButton::clicked, this, &Display::PrintAll_Click);
+    connect(ClearAll, &QPushButton::clicked, this, &Display::ClearAll_Click);
+    connect(Exit1, &QPushButton::clicked, this, &Display::Exit1_Click);
     auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this, [] { WinHelp::showTopic(kHelpTopic); });
     f1->setContext(Qt::WidgetWithChildrenShortcut);
 
     MDIContainer::instance()->addForm(this);
 }
 
-void WorkArea::Display::Form_Load()
+void Display::Form_Load()
 {
     QDir::setCurrent(QCoreApplication::applicationDirPath());
     MGLOBAL &g = MGLOBAL::instance();
@@ -76,13 +78,13 @@ void WorkArea::Display::Form_Load()
     MDIContainer::instance()->updateCaption();
 }
 
-void WorkArea::Display::showForm()
+void Display::showForm()
 {
     MDIContainer::instance()->showForm(this);
     HideShowGrids->setFocus();
 }
 
-void WorkArea::Display::moveToLayoutPlace(int widthTwips, int heightTwips)
+void Display::moveToLayoutPlace(int widthTwips, int heightTwips)
 {
     const bool large = MGLOBAL::instance().FrameSize > MDIContainer::kLargeLayoutHeight;
     const int left = large ? 0 : -60;
@@ -93,12 +95,12 @@ void WorkArea::Display::moveToLayoutPlace(int widthTwips, int heightTwips)
         MDIContainer::instance()->moveForm(this, left, top);
 }
 
-void WorkArea::Display::Form_Activate()
+void Display::Form_Activate()
 {
     moveToLayoutPlace();
 }
 
-void WorkArea::Display::DrawGrids()
+void Display::DrawGrids()
 {
     const MGLOBAL &g = MGLOBAL::instance();
     // Hidden lines are drawn again in the window-text colour, black like the background.
@@ -119,7 +121,7 @@ void WorkArea::Display::DrawGrids()
     }
 }
 
-void WorkArea::Display::HideShowGrids_Click()
+void Display::HideShowGrids_Click()
 {
     MGLOBAL &g = MGLOBAL::instance();
     if (HideShowGrids->text() == kShowCaption) {
@@ -132,25 +134,25 @@ void WorkArea::Display::HideShowGrids_Click()
     DrawGrids();
 }
 
-void WorkArea::Display::setBackColor(const QColor &colour)
+void Display::setBackColor(const QColor &colour)
 {
     backColor_ = colour;
     surface_.clear();
     update();
 }
 
-void WorkArea::Display::updateBox(int16_t cell)
+void Display::updateBox(int16_t cell)
 {
     update(WorkAreaPainter::boxRect(cell));
 }
 
-void WorkArea::Display::PicTarget_DragDrop(int16_t Index, bool sourceIsImage, int16_t sourceIndex)
+void Display::PicTarget_DragDrop(int16_t Index, bool sourceIsImage, int16_t sourceIndex)
 {
     WorkAreaRules::dropOnCell(MGLOBAL::instance(), boxes_, Index, sourceIsImage, sourceIndex);
     updateBox(Index);
 }
 
-void WorkArea::Display::PicTarget_MouseDown(int16_t Index, int16_t Button)
+void Display::PicTarget_MouseDown(int16_t Index, int16_t Button)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     if (Button != WorkAreaRules::kLeftButton) {
@@ -161,19 +163,19 @@ void WorkArea::Display::PicTarget_MouseDown(int16_t Index, int16_t Button)
     QApplication::restoreOverrideCursor();
 }
 
-void WorkArea::Display::ReNumDels()
+void Display::ReNumDels()
 {
     WorkAreaRules::ReNumDels(MGLOBAL::instance(), DelCode);
 }
 
-void WorkArea::Display::ClearAll_Click()
+void Display::ClearAll_Click()
 {
     Undoboxes::showModal();
     if (MGLOBAL::instance().UndoChoice != 0)
         ClearorUndo();
 }
 
-void WorkArea::Display::ClearorUndo()
+void Display::ClearorUndo()
 {
     MGLOBAL &g = MGLOBAL::instance();
     if (g.UndoChoice == 1) {
@@ -189,19 +191,19 @@ void WorkArea::Display::ClearorUndo()
     }
 }
 
-void WorkArea::Display::hidePaletteIfShown()
+void Display::hidePaletteIfShown()
 {
     if (MGLOBAL::instance().GridState == 1)
         Shapes::instance()->hide();
 }
 
-void WorkArea::Display::showPaletteIfShown()
+void Display::showPaletteIfShown()
 {
     if (MGLOBAL::instance().GridState == 1)
         Shapes::instance()->showInactive();
 }
 
-void WorkArea::Display::AskSaveChanges()
+void Display::AskSaveChanges()
 {
     MGLOBAL &g = MGLOBAL::instance();
     if (g.ModelChanged != 1)
@@ -213,19 +215,19 @@ void WorkArea::Display::AskSaveChanges()
         g.ModelChanged = 0;
 }
 
-bool WorkArea::Display::placePictures()
+bool Display::placePictures()
 {
     const bool ok = WorkAreaRules::placePictures(MGLOBAL::instance(), boxes_);
     update();
     return ok;
 }
 
-QImage WorkArea::Display::clientImage()
+QImage Display::clientImage()
 {
     return grab().toImage();
 }
 
-void WorkArea::Display::paintEvent(QPaintEvent *event)
+void Display::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.setClipRegion(event->region());
@@ -235,7 +237,7 @@ void WorkArea::Display::paintEvent(QPaintEvent *event)
     WorkAreaPainter::drawBoxes(painter, boxes_);
 }
 
-void WorkArea::Display::mousePressEvent(QMouseEvent *event)
+void Display::mousePressEvent(QMouseEvent *event)
 {
     const int cell = WorkAreaPainter::cellAt(event->position().toPoint());
     if (cell < 0)
@@ -250,7 +252,7 @@ void WorkArea::Display::mousePressEvent(QMouseEvent *event)
     PicTarget_MouseDown(static_cast<int16_t>(cell), button);
 }
 
-void WorkArea::Display::dragEnterEvent(QDragEnterEvent *event)
+void Display::dragEnterEvent(QDragEnterEvent *event)
 {
     // Only palette shapes are taken; anything dragged from elsewhere is refused at the door.
     if (Shapes::shapeOfDrag(event->mimeData()) != 0)
@@ -259,7 +261,7 @@ void WorkArea::Display::dragEnterEvent(QDragEnterEvent *event)
         event->ignore();
 }
 
-void WorkArea::Display::dragMoveEvent(QDragMoveEvent *event)
+void Display::dragMoveEvent(QDragMoveEvent *event)
 {
     if (Shapes::shapeOfDrag(event->mimeData()) != 0 && WorkAreaPainter::cellAt(event->position().toPoint()) >= 0)
         event->acceptProposedAction();
@@ -267,7 +269,7 @@ void WorkArea::Display::dragMoveEvent(QDragMoveEvent *event)
         event->ignore();
 }
 
-void WorkArea::Display::dropEvent(QDropEvent *event)
+void Display::dropEvent(QDropEvent *event)
 {
     const int shape = Shapes::shapeOfDrag(event->mimeData());
     const int cell = WorkAreaPainter::cellAt(event->position().toPoint());
@@ -279,7 +281,7 @@ void WorkArea::Display::dropEvent(QDropEvent *event)
     PicTarget_DragDrop(static_cast<int16_t>(cell), true, static_cast<int16_t>(shape));
 }
 
-void WorkArea::Display::closeEvent(QCloseEvent *event)
+void Display::closeEvent(QCloseEvent *event)
 {
     if (!Form_QueryUnload()) {
         event->ignore();
@@ -288,3 +290,5 @@ void WorkArea::Display::closeEvent(QCloseEvent *event)
     forget(this);
     event->accept();
 }
+
+} // namespace WorkArea
