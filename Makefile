@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test build deps test-deps clean
+.PHONY: run test build deps test-deps clean fuzz test-asan package bench
 
 deps:
 	@tools/install-deps.sh build
@@ -25,3 +25,73 @@ test: test-deps $(BUILD_DIR)/build.ninja
 
 clean:
 	rm -rf $(BUILD_DIR)
+
+# Fuzzing: the readers of model files, the settings file and the depth box under libFuzzer with
+# AddressSanitizer and UndefinedBehaviorSanitizer, built with clang in a tree of their own. Each
+# target runs FUZZ_SECONDS on a copy of its corpus in tests/fuzz, so the committed seeds stay as
+# they are; what breaks a rule is kept as $(FUZZ_DIR)/crash-<target>-*.
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS = model settings depth
+
+fuzz:
+	@tools/install-deps.sh fuzz
+	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DBRICKLOOM_FUZZ=ON -DBUILD_TESTING=OFF
+	cmake --build $(FUZZ_DIR) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
+	@set -e; for t in $(FUZZ_TARGETS); do \
+	  rm -rf $(FUZZ_DIR)/corpus/$$t; mkdir -p $(FUZZ_DIR)/corpus; cp -r tests/fuzz/$$t $(FUZZ_DIR)/corpus/$$t; \
+	  echo "== fuzz_$$t for $(FUZZ_SECONDS) s"; \
+	  $(FUZZ_DIR)/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    -artifact_prefix=$(FUZZ_DIR)/crash-$$t- $(FUZZ_DIR)/corpus/$$t; \
+	done
+
+# The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer, in a tree of its own.
+# Every report fails the run: the sanitizers stop a program at its first report. The tests also
+# start the program and the help viewer as child processes, whose end nobody may check, so
+# AddressSanitizer and LeakSanitizer write every report to $(ASAN_DIR)/sanitizer/ and the run fails
+# when anything lands there. gcc's UndefinedBehaviorSanitizer writes to stderr whatever log_path
+# says, so the output of all tests is searched for its reports as well.
+# tests/lsan.supp lists the leaks of Qt's and the system's libraries, never ours.
+ASAN_DIR ?= build-asan
+ASAN_FLAGS = -fsanitize=address,undefined -fno-omit-frame-pointer
+ASAN_REPORTS = $(abspath $(ASAN_DIR))/sanitizer
+
+test-asan: test-deps
+	cmake -S . -B $(ASAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_CXX_FLAGS="$(ASAN_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(ASAN_FLAGS)"
+	cmake --build $(ASAN_DIR)
+	rm -rf $(ASAN_REPORTS) && mkdir -p $(ASAN_REPORTS)
+	@status=0; \
+	ASAN_OPTIONS=halt_on_error=1:print_stacktrace=1:detect_leaks=1:log_path=$(ASAN_REPORTS)/report:log_exe_name=1 \
+	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+	  ctest --test-dir $(ASAN_DIR) --output-on-failure --timeout 600 -j2 || status=$$?; \
+	grep -h -A12 'runtime error:' $(ASAN_DIR)/Testing/Temporary/LastTest.log > $(ASAN_REPORTS)/undefined-behaviour || true; \
+	[ -s $(ASAN_REPORTS)/undefined-behaviour ] || rm $(ASAN_REPORTS)/undefined-behaviour; \
+	if [ -n "$$(ls -A $(ASAN_REPORTS))" ]; then \
+	  for f in $(ASAN_REPORTS)/*; do echo "== $$f"; cat "$$f"; done; \
+	  echo "test-asan: sanitizer reports above"; exit 1; \
+	fi; \
+	exit $$status
+
+# The Debian package, from a Release build of its own: $(PACKAGE_DIR)/brickloom_<version>_<arch>.deb.
+PACKAGE_DIR ?= build-package
+
+package:
+	@tools/install-deps.sh package
+	cmake -S . -B $(PACKAGE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DBRICKLOOM_BENCH=OFF \
+	  -DCMAKE_INSTALL_PREFIX=/usr
+	cmake --build $(PACKAGE_DIR)
+	cd $(PACKAGE_DIR) && cpack -G DEB
+
+# Benchmarks: the start-up under a private X server and the work area's actions offscreen, each
+# next to a bare Qt window measured in the same run, from a Release tree of their own. Prints one
+# table (bench/README.md); BENCH_RUNS start-ups of each kind.
+BENCH_DIR ?= build-bench
+BENCH_RUNS ?= 15
+
+bench: test-deps
+	cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DBRICKLOOM_BENCH=ON
+	cmake --build $(BENCH_DIR) --target bench-programs
+	bench/run.sh $(BENCH_DIR) $(BENCH_RUNS)

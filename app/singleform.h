@@ -6,7 +6,7 @@
 
 #include <QDialog>
 #include <QPointer>
-#include <concepts>
+#include <type_traits>
 
 template <typename Form>
 class SingleForm {
@@ -27,8 +27,8 @@ public:
 
     // Creates and loads a dialog, waits until it has closed, and destroys it.
     static void showModal()
-        requires std::derived_from<Form, QDialog>
     {
+        static_assert(std::is_base_of_v<QDialog, Form>, "only dialogs are shown modally");
         Form *form = instance();
         Modal::exec(*form);
         forget(form);
