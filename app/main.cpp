@@ -1,26 +1,18 @@
 #include "app/mainmenu.h"
 #include "app/mdicontainer.h"
-#include "palette/shapeicons.h"
+#include "app/startup.h"
 #include "platform/windowplacement.h"
 #include "workarea/display.h"
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QIcon>
-#include <QPixmap>
 #include <QScreen>
-#include <QStyleFactory>
 #include <QTimer>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Brickloom"));
-    QApplication::setOrganizationDomain(QStringLiteral("brickloom.org"));
-    QApplication::setDesktopFileName(QStringLiteral("org.brickloom.Brickloom"));
-    // One look on every desktop, so the designed layouts fit the same everywhere.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(ShapeIcons::programIcon())));
+    Startup::configureApplication();
 
     // A model file handed over by the desktop ("Open with"). Resolved now: the main menu is
     // about to make the program's own folder current.

@@ -4,6 +4,7 @@
 
 #include "app/mainmenu.h"
 #include "app/mdicontainer.h"
+#include "app/startup.h"
 #include "bench/firstpaint.h"
 #include "palette/shapeicons.h"
 #include "palette/shapes.h"
@@ -24,10 +25,7 @@ int main(int argc, char *argv[])
     const bool toWorkArea = app.arguments().contains(QStringLiteral("--work-area"));
 
     // From here to exec(), as app/main.cpp.
-    QApplication::setApplicationName(QStringLiteral("Brickloom"));
-    QApplication::setOrganizationDomain(QStringLiteral("brickloom.org"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(ShapeIcons::programIcon())));
+    Startup::configureApplication();
 
     milestones.mark("style and icon");
     MDIContainer *frame = MDIContainer::instance();
