@@ -41,7 +41,6 @@ private slots:
     // Command line.
     void commandLine_data();
     void commandLine();
-    void relativeFileIsFoundHereOrBesideTheViewer();
 
     // Back and forward.
     void historyGoesBackAndForward();
@@ -159,24 +158,6 @@ void TestHelpViewer::commandLine()
         QCOMPARE(command.file(), file);
         QCOMPARE(command.topic(), topic);
     }
-}
-
-void TestHelpViewer::relativeFileIsFoundHereOrBesideTheViewer()
-{
-    QTemporaryDir here, program;
-    QVERIFY(here.isValid() && program.isValid());
-    const auto touch = [](const QString &path) {
-        QFile f(path);
-        return f.open(QIODevice::WriteOnly);
-    };
-    QVERIFY(touch(program.filePath("qztuse33.hlp")));
-    QCOMPARE(HelpCommandLine::resolveFile("qztuse33.hlp", here.path(), program.path()),
-             program.filePath("qztuse33.hlp"));
-    QVERIFY(touch(here.filePath("qztuse33.hlp")));
-    QCOMPARE(HelpCommandLine::resolveFile("qztuse33.hlp", here.path(), program.path()),
-             here.filePath("qztuse33.hlp"));
-    QCOMPARE(HelpCommandLine::resolveFile("none.hlp", here.path(), program.path()), here.filePath("none.hlp"));
-    QCOMPARE(HelpCommandLine::resolveFile("/abs/none.hlp", here.path(), program.path()), QStringLiteral("/abs/none.hlp"));
 }
 
 void TestHelpViewer::historyGoesBackAndForward()

@@ -297,15 +297,6 @@ private slots:
         QCOMPARE(program.frame->windowTitle(), QStringLiteral(" Brickloom Win9 "));
     }
 
-    void clearWithoutChangesAsksNothing()
-    {
-        Program program;
-        WorkArea::Display *d = program.create();
-        DialogScript script({D::click("ClearCmd")});
-        button(d, "ClearAll")->click();
-        QVERIFY(script.allAnswered());
-    }
-
     void exitToMenu_data()
     {
         QTest::addColumn<int>("answer");

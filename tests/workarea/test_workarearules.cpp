@@ -48,21 +48,6 @@ private slots:
         QCOMPARE(Cell::frontCode(246), 494);
     }
 
-    void loadStartsEmpty()
-    {
-        MGLOBAL g;
-        g.UndoCount = 7;
-        g.CellShape.resize(247);
-        g.CellShape[3][1] = 9;
-        g.createWorkArea();
-        QCOMPARE(int(g.CellShape.size()), 301);
-        QCOMPARE(int(g.UndoList.size()), 501);
-        QCOMPARE(g.CellShape[3][1], 0);
-        QCOMPARE(g.UndoCount, 0);
-        QCOMPARE(g.LastCell, 246);
-        QCOMPARE(g.GridState, 1);
-    }
-
     void firstDropGoesBackSecondFrontThirdRefused()
     {
         Fixture f;
@@ -150,24 +135,6 @@ private slots:
         QCOMPARE(f.g.ModelChanged, 1);
     }
 
-    void everyLayerFilledUsesExactly494Records()
-    {
-        Fixture f;
-        for (int pass = 0; pass < 2; ++pass)
-            for (int cell = 0; cell < MGLOBAL::kCells; ++cell)
-                f.drop(cell, 1 + cell % 240);
-        QCOMPARE(f.g.UndoCount, 494);
-        QCOMPARE(f.drop(100, 1), Layer::None);
-        QCOMPARE(f.g.UndoCount, 494);
-        for (int row = 495; row <= 500; ++row)
-            QCOMPARE(f.record(row), rec(0, 0));
-        // Removing the very first drop shifts all 493 others down.
-        f.press(0);
-        f.press(0);
-        QCOMPARE(f.g.UndoCount, 492);
-        QCOMPARE(f.record(1), rec(0, 2));
-    }
-
     void undo_data()
     {
         QTest::addColumn<int>("depth");
@@ -207,18 +174,6 @@ private slots:
         for (int i = 0; i < 600; ++i)
             undoLatest(f.g, f.boxes);
         QCOMPARE(f.g.UndoCount, 1);
-    }
-
-    void undoTakesBothLayersOfOneCell()
-    {
-        Fixture f;
-        f.drop(4, 1);
-        f.drop(4, 2);
-        f.g.UndoDepth = 2;
-        undoLatest(f.g, f.boxes);
-        QCOMPARE(f.g.CellShape[4][1], 0);
-        QCOMPARE(f.g.CellShape[4][2], 0);
-        QCOMPARE(f.boxes, BoxPictures{});
     }
 
     void clearKeepsTheThirdColumn()
