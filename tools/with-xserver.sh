@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Runs a command inside a private X server with a small window manager, as a user's desktop would
-# run the program, and stops both afterwards.
+# run the program, and stops both afterwards. Used by the real-window tests and `make screenshots`.
 set -u
-for tool in Xvfb openbox xdotool; do
+for tool in Xvfb openbox xdotool xprop; do
   command -v "$tool" >/dev/null || { echo "with-xserver: $tool is missing (make test installs it)" >&2; exit 1; }
 done
 
@@ -24,13 +24,17 @@ cleanup() {
 }
 trap cleanup EXIT
 
-for _ in $(seq 100); do
-  DISPLAY=$display xdotool getmouselocation >/dev/null 2>&1 && break
-  sleep 0.05
-done
+# Poll, don't sleep: first the server, then the window manager's own announcement on the root
+# window (the EWMH check window), which it sets once it manages windows.
+wait_for() {
+  for _ in $(seq 200); do "$@" >/dev/null 2>&1 && return 0; sleep 0.05; done
+  return 1
+}
+wait_for env DISPLAY="$display" xdotool getmouselocation || { echo "with-xserver: Xvfb did not start" >&2; exit 1; }
 DISPLAY=$display openbox >/dev/null 2>&1 &
 wm=$!
-sleep 0.5
+wm_ready() { DISPLAY=$display xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+wait_for wm_ready || { echo "with-xserver: openbox did not start" >&2; exit 1; }
 
 export DISPLAY=$display XDG_RUNTIME_DIR=$runtime QT_QPA_PLATFORM=xcb
 "$@"
