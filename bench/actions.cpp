@@ -8,6 +8,7 @@
 
 #include "files/filedir.h"
 #include "files/modelfile.h"
+#include "files/savefile.h"
 #include "palette/shapeicons.h"
 #include "palette/shapes.h"
 #include "support/program.h"
@@ -119,7 +120,7 @@ private slots:
         QVERIFY(dir_.isValid());
         fullPath_ = dir_.filePath(QStringLiteral("FULL.Pic"));
         fullBytes_ = ModelFile::toBytes(fullModel());
-        QVERIFY(ModelFile::saveBytes(fullPath_, fullBytes_));
+        QVERIFY(SaveFile::write(fullPath_, fullBytes_));
         program_ = std::make_unique<Program>();
         QVERIFY(program_->create());
         for (int n = WorkAreaRules::kFirstShape; n <= WorkAreaRules::kLastShape; ++n)

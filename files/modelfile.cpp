@@ -1,11 +1,11 @@
 #include "modelfile.h"
 
+#include "files/savefile.h"
 #include "settings/numbertext.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
-#include <QSaveFile>
 #include <array>
 #include <charconv>
 
@@ -121,7 +121,7 @@ bool ModelFile::read(QIODevice &in, MGLOBAL &g)
 
 bool ModelFile::saveModel(const QString &path, const MGLOBAL &g, QString *error)
 {
-    return saveBytes(path, toBytes(g), error);
+    return SaveFile::write(path, toBytes(g), error);
 }
 
 bool ModelFile::openModel(const QString &path, MGLOBAL &g, QString *error)
@@ -138,29 +138,5 @@ bool ModelFile::openModel(const QString &path, MGLOBAL &g, QString *error)
                                                           : QStringLiteral("%1 is not a model file").arg(path);
         return false;
     }
-    return true;
-}
-
-bool ModelFile::saveBytes(const QString &path, const QByteArray &bytes, QString *error)
-{
-    const auto fail = [error](const QString &why) {
-        if (error)
-            *error = why;
-        return false;
-    };
-    // Saving over a device, a pipe or a folder would put a plain file in its place.
-    const QFileInfo target(path);
-    if (target.exists() && !target.isFile())
-        return fail(QStringLiteral("%1 is not a plain file").arg(path));
-
-    QSaveFile file(path);
-    // Unbuffered, so a full disk shows in the result of write() itself: a buffered write would
-    // fail only in the flush inside commit(), which renames the short file into place regardless.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fail(file.errorString());
-    if (file.write(bytes) != bytes.size())
-        return fail(file.errorString());    // the temporary file goes with `file`
-    if (!file.commit())
-        return fail(file.errorString());
     return true;
 }

@@ -48,8 +48,4 @@ public:
     // Reads the model from `path`. A file that cannot be opened leaves CellShape as it was.
     static bool openModel(const QString &path, MGLOBAL &g, QString *error = nullptr);
 
-    // The one safe way any of our files is written: all of `bytes` lands in a temporary file
-    // beside `path`, which replaces `path` only once everything was written. On any failure the
-    // old file stays byte for byte and no temporary file is left behind.
-    static bool saveBytes(const QString &path, const QByteArray &bytes, QString *error = nullptr);
 };

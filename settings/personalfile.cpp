@@ -1,6 +1,6 @@
 #include "personalfile.h"
 
-#include "files/modelfile.h"
+#include "files/savefile.h"
 #include "settings/numbertext.h"
 
 #include <QCoreApplication>
@@ -105,7 +105,7 @@ QByteArray PersonalFile::toBytes(const MGLOBAL &g)
 
 bool PersonalFile::write(const QString &path, const MGLOBAL &g)
 {
-    return ModelFile::saveBytes(path, toBytes(g));
+    return SaveFile::write(path, toBytes(g));
 }
 
 bool PersonalFile::read(const QString &path, MGLOBAL &g)

@@ -3,11 +3,13 @@
 
 #include "files/messages.h"
 #include "files/modelfile.h"
+#include "files/savefile.h"
 #include "workarea/boxpictures.h"
 #include "workarea/mglobal.h"
 #include "workarea/workareapainter.h"
 #include "workarea/workarearules.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QImage>
 #include <QStringList>
@@ -61,8 +63,12 @@ int main(int argc, char *argv[])
 
     const QImage image = WorkAreaPainter::renderModel(boxes, white ? Qt::white : Qt::black, grid);
     // Light compression: most of the time would otherwise go into packing the PNG tighter.
-    if (!image.save(files[1], "PNG", kPngQuality)) {
-        std::fprintf(stderr, "brickloom-render: cannot write %s\n", qPrintable(files[1]));
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QString error;
+    if (!image.save(&buffer, "PNG", kPngQuality) || !SaveFile::write(files[1], png, &error)) {
+        std::fprintf(stderr, "brickloom-render: cannot write %s: %s\n", qPrintable(files[1]), qPrintable(error));
         return kNotWritten;
     }
     return 0;
