@@ -1,5 +1,6 @@
 #include "modelfile.h"
 
+#include "files/regularfile.h"
 #include "files/savefile.h"
 #include "settings/numbertext.h"
 
@@ -126,12 +127,9 @@ bool ModelFile::saveModel(const QString &path, const MGLOBAL &g, QString *error)
 
 bool ModelFile::openModel(const QString &path, MGLOBAL &g, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = file.errorString();
+    QFile file;
+    if (!RegularFile::open(file, path, error))
         return false;
-    }
     if (!read(file, g)) {
         if (error)
             *error = file.error() != QFileDevice::NoError ? file.errorString()

@@ -45,7 +45,8 @@ public:
     // Replaces the file at `path` with the model, or leaves whatever is there untouched.
     static bool saveModel(const QString &path, const MGLOBAL &g, QString *error = nullptr);
 
-    // Reads the model from `path`. A file that cannot be opened leaves CellShape as it was.
+    // Reads the model from `path`, a regular file (anything else is refused at once, without
+    // blocking). A file that cannot be opened leaves CellShape as it was.
     static bool openModel(const QString &path, MGLOBAL &g, QString *error = nullptr);
 
 };

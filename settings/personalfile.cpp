@@ -1,5 +1,6 @@
 #include "personalfile.h"
 
+#include "files/regularfile.h"
 #include "files/savefile.h"
 #include "settings/numbertext.h"
 
@@ -110,8 +111,8 @@ bool PersonalFile::write(const QString &path, const MGLOBAL &g)
 
 bool PersonalFile::read(const QString &path, MGLOBAL &g)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!RegularFile::open(file, path))
         return false;
     QByteArray data = file.read(kMaxBytes + 1);
     const bool cut = data.size() > kMaxBytes;
