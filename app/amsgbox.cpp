@@ -1,9 +1,9 @@
 #include "amsgbox.h"
 
-#include "app/controls.h"
+#include "forms/controls.h"
 #include "files/messages.h"
 #include "platform/twips.h"
-#include "platform/uifont.h"
+#include "forms/uifont.h"
 #include "workarea/mglobal.h"
 
 #include <QPlainTextEdit>

@@ -1,11 +1,11 @@
 #include "mainmenu.h"
 
-#include "app/controls.h"
 #include "app/mdicontainer.h"
-#include "palette/shapes.h"
+#include "forms/controls.h"
+#include "forms/uifont.h"
 #include "palette/shapeicons.h"
+#include "palette/shapes.h"
 #include "platform/twips.h"
-#include "platform/uifont.h"
 #include "platform/winhelp.h"
 #include "settings/changefnt.h"
 #include "settings/personalfile.h"
@@ -77,7 +77,7 @@ void MainMenu::showUserName()
 
 void MainMenu::Form_Activate()
 {
-    if (MGLOBAL::instance().FrameSize > MDIContainer::kLargeLayoutHeight)
+    if (MGLOBAL::instance().largeLayout())
         MDIContainer::instance()->moveForm(this, 1000, 1000);
     else
         MDIContainer::instance()->moveForm(this, -25, -15);
@@ -101,7 +101,7 @@ void MainMenu::Personalize_Click()
 
 void MainMenu::ExitProgram_Click()
 {
-    MGLOBAL::instance().ModelChanged = 0;
+    MGLOBAL::instance().ModelChanged = Changes::None;
     Shapes::unload();
     // Ends at once: no window gets to run a closing step.
     QCoreApplication::exit(0);

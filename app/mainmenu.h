@@ -2,7 +2,7 @@
 // The main menu: the frame's first child, from which the user opens the work area, reads the
 // help, personalizes the program or ends it. It shows the user's name.
 
-#include "app/singleform.h"
+#include "forms/singleform.h"
 
 #include <QWidget>
 

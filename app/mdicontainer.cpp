@@ -1,7 +1,8 @@
 #include "mdicontainer.h"
 
+#include "app/amsgbox.h"
 #include "app/mainmenu.h"
-#include "app/modal.h"
+#include "forms/modal.h"
 #include "palette/shapes.h"
 #include "palette/shapeicons.h"
 #include "platform/twips.h"
@@ -42,7 +43,7 @@ void MDIContainer::MDIForm_Load()
     showForm(MainMenu::instance());
 }
 
-QMdiSubWindow *MDIContainer::addForm(QWidget *form)
+void MDIContainer::addForm(QWidget *form)
 {
     auto *sub = new QMdiSubWindow(nullptr, Qt::FramelessWindowHint);
     sub->setAttribute(Qt::WA_DeleteOnClose);
@@ -54,7 +55,6 @@ QMdiSubWindow *MDIContainer::addForm(QWidget *form)
     sub->setAutoFillBackground(true);
     sub->setFixedSize(form->size() + QSize(2 * kChildBorder, 2 * kChildBorder));
     area_->addSubWindow(sub);
-    return sub;
 }
 
 void MDIContainer::showForm(QWidget *form)
@@ -78,18 +78,38 @@ void MDIContainer::resizeForm(QWidget *form, int widthTwips, int heightTwips)
         sub->setFixedSize(Twips::size(widthTwips, heightTwips));
 }
 
-void MDIContainer::moveForm(QWidget *form, int leftTwips, int topTwips, int widthTwips, int heightTwips)
-{
-    resizeForm(form, widthTwips, heightTwips);
-    moveForm(form, leftTwips, topTwips);
-}
-
 void MDIContainer::updateCaption()
 {
     // A literal "[*]" in a file name would otherwise be read as the modified-document marker.
     QString caption = MGLOBAL::instance().frameCaption();
     caption.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
     setWindowTitle(caption);
+}
+
+bool MDIContainer::largeLayout() const
+{
+    return MGLOBAL::instance().largeLayout();
+}
+
+QPoint MDIContainer::frameTopLeft() const
+{
+    return frameGeometry().topLeft();
+}
+
+void MDIContainer::showMessage()
+{
+    AMsgbox::showModal();
+}
+
+void MDIContainer::showMainMenu()
+{
+    showForm(MainMenu::instance());
+}
+
+void MDIContainer::personalSettingsChanged()
+{
+    if (MainMenu *menu = MainMenu::existing())
+        menu->showUserName();
 }
 
 QWidget *MDIContainer::activeForm() const
@@ -104,16 +124,16 @@ void MDIContainer::MDIForm_Resize()
     MGLOBAL &g = MGLOBAL::instance();
     try {
         QWidget *form = activeForm();
-        if (g.GridState == 1) {
+        if (g.GridState == Grid::Shown) {
             if (isMinimized())
                 Shapes::instance()->hide();
             else
                 Shapes::instance()->showInactive();
         }
-        g.FrameSize = Twips::toTwips(frameGeometry().height()) > kLargeLayoutHeight ? 8670 : 6810;
-        const bool large = g.FrameSize > kLargeLayoutHeight;
+        g.FrameSize = Twips::toTwips(frameGeometry().height()) > MGLOBAL::kLargeLayoutHeight ? MGLOBAL::kLargeFrameSize
+                                                                                             : MGLOBAL::kSmallFrameSize;
         if (form) {
-            if (!large)
+            if (!g.largeLayout())
                 moveForm(form, -60, -60);
             else if (qobject_cast<WorkArea::Display *>(form))
                 moveForm(form, 0, 600);

@@ -1,7 +1,7 @@
 #include "startup.h"
 
 #include "palette/shapeicons.h"
-#include "platform/uifont.h"
+#include "forms/uifont.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -56,8 +56,8 @@ void fillByDrops(WorkArea::Display *d)
 void clearNow(WorkArea::Display *d)
 {
     MGLOBAL &g = MGLOBAL::instance();
-    g.ModelChanged = 0;
-    g.UndoChoice = 2;
+    g.ModelChanged = Changes::None;
+    g.UndoChoice = UndoOrder::ClearAll;
     d->ClearorUndo();
     d->repaint();
 }
@@ -204,7 +204,7 @@ private slots:
             d->repaint();
         };
         timeEach(200, tenDrops, [d, &g](QElapsedTimer &timer, std::vector<qint64> &samples) {
-            g.UndoChoice = 1;
+            g.UndoChoice = UndoOrder::Undo;
             g.UndoDepth = 10;
             timer.start();
             d->ClearorUndo();
@@ -221,10 +221,10 @@ private slots:
         const auto full = [d, &g] {
             clearNow(d);
             fillByDrops(d);
-            g.ModelChanged = 0;
+            g.ModelChanged = Changes::None;
         };
         timeEach(50, full, [d, &g](QElapsedTimer &timer, std::vector<qint64> &samples) {
-            g.UndoChoice = 2;
+            g.UndoChoice = UndoOrder::ClearAll;
             timer.start();
             d->ClearorUndo();
             d->repaint();
@@ -349,7 +349,7 @@ private:
         const auto dialogAlone = [&g, fileChoice] {
             g.FileChoice = fileChoice;
             FileDir::FileDirectory();
-            g.FileChoice = 0;
+            g.FileChoice = FileOrder::Idle;
             g.ModelFilePath.clear();
         };
         std::vector<qint64> whole, dialog, own;

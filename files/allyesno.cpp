@@ -1,9 +1,9 @@
 #include "allyesno.h"
 
-#include "app/controls.h"
+#include "forms/controls.h"
 #include "files/messages.h"
 #include "platform/twips.h"
-#include "platform/uifont.h"
+#include "forms/uifont.h"
 #include "workarea/mglobal.h"
 
 #include <QLabel>
@@ -31,22 +31,22 @@ void AllYesNo::Form_Load()
     Label1->setText(Messages::question(MGLOBAL::instance().YesNoChoice));
 }
 
-bool AllYesNo::ask(int question)
+bool AllYesNo::ask(int16_t question)
 {
     MGLOBAL &g = MGLOBAL::instance();
-    g.YesNoChoice = static_cast<int16_t>(question);
+    g.YesNoChoice = question;
     showModal();
-    return g.YesNoChoice == kYes;
+    return g.YesNoChoice == Answer::Yes;
 }
 
 void AllYesNo::AllYes_Click()
 {
-    MGLOBAL::instance().YesNoChoice = kYes;
+    MGLOBAL::instance().YesNoChoice = Answer::Yes;
     close();
 }
 
 void AllYesNo::AllNo_Click()
 {
-    MGLOBAL::instance().YesNoChoice = kNo;
+    MGLOBAL::instance().YesNoChoice = Answer::No;
     close();
 }

@@ -3,8 +3,8 @@
 // it modally; afterwards YesNoChoice holds 6 for Yes, 0 for No, or still the question number when
 // the window was closed another way, which every caller takes as No.
 
-#include "app/programdialog.h"
-#include "app/singleform.h"
+#include "forms/programdialog.h"
+#include "forms/singleform.h"
 
 class QLabel;
 class QPushButton;
@@ -17,10 +17,7 @@ public:
     void Form_Load();
 
     // Asks a question and tells whether the answer was Yes.
-    static bool ask(int question);
-
-    static constexpr int16_t kYes = 6;
-    static constexpr int16_t kNo = 0;
+    static bool ask(int16_t question);
 
 public slots:
     void AllYes_Click();

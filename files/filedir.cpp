@@ -1,6 +1,6 @@
 #include "filedir.h"
 
-#include "app/modal.h"
+#include "forms/modal.h"
 #include "platform/twips.h"
 #include "workarea/mglobal.h"
 
@@ -56,12 +56,12 @@ void FileDir::FileDirectory()
 {
     MGLOBAL &g = MGLOBAL::instance();
     FileDir *form = instance();
-    if (g.FileChoice == 1 || g.FileChoice == 2) {
+    if (g.FileChoice == FileOrder::Open || g.FileChoice == FileOrder::Save) {
         QFileDialog CMDialog1(nullptr);
         CMDialog1.setOption(QFileDialog::DontUseNativeDialog);
         CMDialog1.setNameFilters(nameFilters(kFilter));
         CMDialog1.selectNameFilter(CMDialog1.nameFilters().value(0));
-        if (g.FileChoice == 1) {
+        if (g.FileChoice == FileOrder::Open) {
             CMDialog1.setAcceptMode(QFileDialog::AcceptOpen);
             CMDialog1.setFileMode(QFileDialog::ExistingFile);
         } else {
@@ -76,7 +76,7 @@ void FileDir::FileDirectory()
         if (CMDialog1.result() == QDialog::Accepted && !chosen.isEmpty() && !chosen.first().isEmpty()) {
             g.ModelFilePath = chosen.first();
         } else {
-            g.FileChoice = 9;
+            g.FileChoice = FileOrder::Cancelled;
             g.ModelFilePath.clear();
         }
     }

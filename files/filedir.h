@@ -2,7 +2,7 @@
 // The window that carries the file dialog. It is never shown: FileDirectory loads it, asks the
 // user for a model file to open or a name to save under, and unloads it again.
 
-#include "app/singleform.h"
+#include "forms/singleform.h"
 
 #include <QString>
 #include <QWidget>

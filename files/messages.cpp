@@ -5,11 +5,11 @@ namespace Messages {
 QString message(int code)
 {
     switch (code) {
-    case kFileNotFound:
+    case Msg::FileNotFound:
         return QStringLiteral("File not found or wrong format. Check Filename and/or Directory.");
-    case kBadFilename:
+    case Msg::BadFilename:
         return QStringLiteral(" Bad Filename. Must be in the form MYFILE.PIC");
-    case kDepthOutOfRange:
+    case Msg::DepthOutOfRange:
         return QStringLiteral("Must be a number from 1 to 10.");
     default:
         return {};
@@ -19,15 +19,15 @@ QString message(int code)
 QString question(int number)
 {
     switch (number) {
-    case 1:
+    case Question::ContinuePrint:
         return QStringLiteral(" Continue with Printout.");
-    case 3:
+    case Question::SaveBeforeExit:
         return QStringLiteral("Changes made, do you wish save model before exiting.");
-    case 4:
+    case Question::SaveBeforeErase:
         return QStringLiteral("Changes made, do you wish save model before erasing.");
-    case 5:
+    case Question::WhiteBackground:
         return QStringLiteral("With white background.");
-    case 7:
+    case Question::SaveBeforeOpen:
         return QStringLiteral("Changes made, do you wish save model before erasing by opening a new file.");
     default:
         return {};

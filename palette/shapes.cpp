@@ -1,10 +1,10 @@
 #include "shapes.h"
 
-#include "app/controls.h"
+#include "forms/controls.h"
 #include "palette/iconframe.h"
 #include "palette/shapeicons.h"
 #include "platform/twips.h"
-#include "platform/uifont.h"
+#include "forms/uifont.h"
 #include "platform/windowplacement.h"
 #include "platform/winhelp.h"
 #include "workarea/mglobal.h"

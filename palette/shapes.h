@@ -3,7 +3,7 @@
 // 240 shapes on six pages of 40. Every placement starts here: pressing the left button on a shape
 // starts a drag that carries its shape number, with its own icon as the pointer.
 
-#include "app/singleform.h"
+#include "forms/singleform.h"
 
 #include <QWidget>
 #include <array>

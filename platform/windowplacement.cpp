@@ -1,7 +1,5 @@
 #include "windowplacement.h"
 
-#include "twips.h"
-
 #include <QEvent>
 #include <QTimerEvent>
 #include <QVariant>
@@ -88,17 +86,6 @@ void moveFrameTo(QWidget *window, QPoint screenPixel)
         placer->retarget(screenPixel);
     else
         new FramePlacer(window, screenPixel);
-}
-
-QPoint frameTopLeft(const QWidget *window)
-{
-    return window->frameGeometry().topLeft();
-}
-
-void placeRelativeTo(QWidget *dialog, const QWidget *frame, int dxTwips, int dyTwips)
-{
-    const QPoint origin = frame ? frameTopLeft(frame) : QPoint();
-    moveFrameTo(dialog, origin + Twips::point(dxTwips, dyTwips));
 }
 
 } // namespace WindowPlacement

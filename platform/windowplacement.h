@@ -12,10 +12,4 @@ namespace WindowPlacement {
 // place the frame, not the client area.
 void moveFrameTo(QWidget *window, QPoint screenPixel);
 
-// The top-left corner of the window's outer frame on the screen.
-QPoint frameTopLeft(const QWidget *window);
-
-// Moves a dialog to frame Left + dx, frame Top + dy of `frame`, offsets in twips.
-void placeRelativeTo(QWidget *dialog, const QWidget *frame, int dxTwips, int dyTwips);
-
 } // namespace WindowPlacement

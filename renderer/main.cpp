@@ -29,7 +29,7 @@ int usage()
 
 int refused()
 {
-    std::fprintf(stderr, "%s\n", qPrintable(Messages::message(Messages::kFileNotFound)));
+    std::fprintf(stderr, "%s\n", qPrintable(Messages::message(Msg::FileNotFound)));
     return kRefusedModel;
 }
 } // namespace

@@ -1,10 +1,10 @@
 #include "changefnt.h"
 
-#include "app/amsgbox.h"
-#include "app/controls.h"
-#include "app/mainmenu.h"
+#include "files/messages.h"
+#include "forms/controls.h"
+#include "forms/formhost.h"
 #include "platform/twips.h"
-#include "platform/uifont.h"
+#include "forms/uifont.h"
 #include "platform/winhelp.h"
 #include "settings/numbertext.h"
 #include "settings/personalfile.h"
@@ -95,8 +95,8 @@ void ChangeFnt::DisplayUndo_LostFocus()
 {
     const NumberText::DepthEntry entry = NumberText::acceptDepth(DisplayUndo->text());
     if (!entry.accepted) {
-        MGLOBAL::instance().MsgCode = 15;
-        AMsgbox::showModal();
+        MGLOBAL::instance().MsgCode = Msg::DepthOutOfRange;
+        FormHost::instance().showMessage();
         DisplayUndo->setText(QStringLiteral("4"));
     }
     MGLOBAL::instance().UndoDepth = entry.depth;
@@ -112,10 +112,8 @@ void ChangeFnt::ExitFonts_Click()
     MGLOBAL &g = MGLOBAL::instance();
     // A settings file that cannot be written is passed over in silence: the values stay in
     // force for this run.
-    if (PersonalFile::write(PersonalFile::location(), g)) {
-        if (MainMenu *menu = MainMenu::existing())
-            menu->showUserName();
-    }
+    if (PersonalFile::write(PersonalFile::location(), g))
+        FormHost::instance().personalSettingsChanged();
     closing_ = true;
     close();
 }

@@ -3,8 +3,8 @@
 // drops one undo takes back. Values take effect as the focus leaves their box; "Exit to Menu"
 // also writes them to the settings file.
 
-#include "app/programdialog.h"
-#include "app/singleform.h"
+#include "forms/programdialog.h"
+#include "forms/singleform.h"
 
 class QLabel;
 class QLineEdit;

@@ -1,10 +1,10 @@
 #include "display.h"
 
-#include "app/controls.h"
-#include "app/mdicontainer.h"
+#include "forms/controls.h"
+#include "forms/formhost.h"
 #include "palette/shapes.h"
 #include "platform/twips.h"
-#include "platform/uifont.h"
+#include "forms/uifont.h"
 #include "platform/user32.h"
 #include "platform/winhelp.h"
 #include "workarea/mglobal.h"
@@ -12,6 +12,7 @@
 #include "workarea/workareapainter.h"
 #include "workarea/workarearules.h"
 #include "files/allyesno.h"
+#include "files/messages.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -65,7 +66,7 @@ Display::Display()
     auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this, [] { WinHelp::showTopic(kHelpTopic); });
     f1->setContext(Qt::WidgetWithChildrenShortcut);
 
-    MDIContainer::instance()->addForm(this);
+    FormHost::instance().addForm(this);
 }
 
 void Display::Form_Load()
@@ -75,24 +76,22 @@ void Display::Form_Load()
     g.createWorkArea();
     boxes_.clear();
     DrawGrids();
-    MDIContainer::instance()->updateCaption();
+    FormHost::instance().updateCaption();
 }
 
 void Display::showForm()
 {
-    MDIContainer::instance()->showForm(this);
+    FormHost::instance().showForm(this);
     HideShowGrids->setFocus();
 }
 
 void Display::moveToLayoutPlace(int widthTwips, int heightTwips)
 {
-    const bool large = MGLOBAL::instance().FrameSize > MDIContainer::kLargeLayoutHeight;
-    const int left = large ? 0 : -60;
-    const int top = large ? 600 : -60;
+    FormHost &host = FormHost::instance();
+    const bool large = host.largeLayout();
     if (widthTwips > 0)
-        MDIContainer::instance()->moveForm(this, left, top, widthTwips, heightTwips);
-    else
-        MDIContainer::instance()->moveForm(this, left, top);
+        host.resizeForm(this, widthTwips, heightTwips);
+    host.moveForm(this, large ? 0 : -60, large ? 600 : -60);
 }
 
 void Display::Form_Activate()
@@ -104,19 +103,19 @@ void Display::DrawGrids()
 {
     const MGLOBAL &g = MGLOBAL::instance();
     // Hidden lines are drawn again in the window-text colour, black like the background.
-    const bool shown = g.GridState != 2;
+    const bool shown = g.GridState != Grid::Hidden;
     const QColor colour = shown ? WorkAreaPainter::kGridColour : QApplication::palette().color(QPalette::WindowText);
     const int bottom = shown ? WorkAreaPainter::kLinesBottomShown : WorkAreaPainter::kLinesBottomErased;
     std::erase_if(surface_, [bottom](const GridDrawing &earlier) { return earlier.bottomTwips <= bottom; });
     surface_.push_back({colour, bottom});
     update();
-    if (g.GridState == 1) {
+    if (g.GridState == Grid::Shown) {
         Shapes *palette = Shapes::instance();
         const QRect frame = palette->frameGeometry();
         User32::SetWindowPos(palette, User32::HWND_TOPMOST, Twips::toPx(Twips::toTwips(frame.x())),
                              Twips::toPx(Twips::toTwips(frame.y())), Twips::toPx(Shapes::kWidth),
                              Twips::toPx(Shapes::kHeight), User32::SWP_SHOWWINDOW | User32::SWP_NOACTIVATE);
-    } else if (g.GridState == 2) {
+    } else if (g.GridState == Grid::Hidden) {
         Shapes::instance()->hide();
     }
 }
@@ -126,10 +125,10 @@ void Display::HideShowGrids_Click()
     MGLOBAL &g = MGLOBAL::instance();
     if (HideShowGrids->text() == kShowCaption) {
         HideShowGrids->setText(kHideCaption);
-        g.GridState = 1;
+        g.GridState = Grid::Shown;
     } else {
         HideShowGrids->setText(kShowCaption);
-        g.GridState = 2;
+        g.GridState = Grid::Hidden;
     }
     DrawGrids();
 }
@@ -171,48 +170,48 @@ void Display::ReNumDels()
 void Display::ClearAll_Click()
 {
     Undoboxes::showModal();
-    if (MGLOBAL::instance().UndoChoice != 0)
+    if (MGLOBAL::instance().UndoChoice != UndoOrder::Nothing)
         ClearorUndo();
 }
 
 void Display::ClearorUndo()
 {
     MGLOBAL &g = MGLOBAL::instance();
-    if (g.UndoChoice == 1) {
+    if (g.UndoChoice == UndoOrder::Undo) {
         WorkAreaRules::undoLatest(g, boxes_);
         update();
-    } else if (g.UndoChoice == 2) {
+    } else if (g.UndoChoice == UndoOrder::ClearAll) {
         AskSaveChanges();
-        if (g.ModelChanged != 0)
+        if (g.ModelChanged != Changes::None)
             return;
         WorkAreaRules::clearCells(g, boxes_);
-        MDIContainer::instance()->updateCaption();
+        FormHost::instance().updateCaption();
         update();
     }
 }
 
 void Display::hidePaletteIfShown()
 {
-    if (MGLOBAL::instance().GridState == 1)
+    if (MGLOBAL::instance().GridState == Grid::Shown)
         Shapes::instance()->hide();
 }
 
 void Display::showPaletteIfShown()
 {
-    if (MGLOBAL::instance().GridState == 1)
+    if (MGLOBAL::instance().GridState == Grid::Shown)
         Shapes::instance()->showInactive();
 }
 
 void Display::AskSaveChanges()
 {
     MGLOBAL &g = MGLOBAL::instance();
-    if (g.ModelChanged != 1)
+    if (g.ModelChanged != Changes::Unsaved)
         return;
     hidePaletteIfShown();
-    const bool yes = AllYesNo::ask(g.FileChoice == 1 ? 3 : 4);
+    const bool yes = AllYesNo::ask(g.FileChoice == FileOrder::Open ? Question::SaveBeforeExit : Question::SaveBeforeErase);
     showPaletteIfShown();
     if (!yes)
-        g.ModelChanged = 0;
+        g.ModelChanged = Changes::None;
 }
 
 bool Display::placePictures()

@@ -8,7 +8,7 @@
 // replayed on every paint, rather than as a window-sized image: a drawing that covers an earlier
 // one entirely replaces it, so there are never more than two.
 
-#include "app/singleform.h"
+#include "forms/singleform.h"
 #include "workarea/boxpictures.h"
 
 #include <QImage>

@@ -4,7 +4,7 @@ void MGLOBAL::createWorkArea()
 {
     UndoList.assign(kUndoRows, UndoRow{});
     CellShape.assign(kCellShapeRows, CellRow{});
-    GridState = 1;
+    GridState = Grid::Shown;
     LastCell = kLastCell;
     UndoCount = 0;
 }

@@ -28,24 +28,30 @@ struct MGLOBAL {
     std::vector<UndoRow> UndoList = std::vector<UndoRow>(kUndoRows, UndoRow{});
     int16_t UndoCount = 0;
     int16_t UndoDepth = 0;
-    int16_t UndoChoice = 0;      // 0 nothing, 1 undo, 2 clear all
+    int16_t UndoChoice = 0;      // UndoOrder
     int16_t DragShape = 0;
     int16_t LastCell = 0;
-    int16_t GridState = 0;       // 1 grid and palette shown, 2 hidden, 0 leaving
-    int16_t ModelChanged = 0;
+    int16_t GridState = 0;       // Grid
+    int16_t ModelChanged = 0;    // Changes
 
     // Files.
     QString ModelFileName;
     QString ModelFilePath;
-    int16_t FileChoice = 0;      // 1 open, 2 save, 9 cancelled, 0 idle
+    int16_t FileChoice = 0;      // FileOrder
 
     // Frame, dialogs, palette, settings.
     int32_t FrameSize = 0;
     QString TitleText;
-    int16_t MsgCode = 0;
-    int16_t YesNoChoice = 0;
+    int16_t MsgCode = 0;         // a message number (files/messages.h)
+    int16_t YesNoChoice = 0;     // a question number (files/messages.h), then an Answer
     int16_t PalettePage = 0;
     QString UserName;
+
+    // The frame's layout selector: the large layout once the frame is taller than this (twips).
+    static constexpr int32_t kLargeLayoutHeight = 8500;
+    static constexpr int32_t kSmallFrameSize = 6810;
+    static constexpr int32_t kLargeFrameSize = 8670;
+    bool largeLayout() const { return FrameSize > kLargeLayoutHeight; }
 
     // The work area's load step: both tables re-created empty at their full size.
     void createWorkArea();
@@ -56,6 +62,23 @@ struct MGLOBAL {
     // The one object the program runs on. Tests may reset it with `MGLOBAL::instance() = {}`.
     static MGLOBAL &instance();
 };
+
+// The values the program-wide flags, orders and answers take.
+namespace Grid {
+enum : int16_t { Leaving = 0, Shown = 1, Hidden = 2 };     // grid lines and palette
+}
+namespace Changes {
+enum : int16_t { None = 0, Unsaved = 1 };                  // ModelChanged
+}
+namespace UndoOrder {
+enum : int16_t { Nothing = 0, Undo = 1, ClearAll = 2 };    // UndoChoice
+}
+namespace FileOrder {
+enum : int16_t { Idle = 0, Open = 1, Save = 2, Cancelled = 9 }; // FileChoice; Open also while leaving asks
+}
+namespace Answer {
+enum : int16_t { No = 0, Yes = 6 };                        // YesNoChoice after the question
+}
 
 // Cell numbers run row by row from the top left, 19 to a row. A placement code names one layer of
 // one cell: cell + 1 for the back layer (1..247), cell + 248 for the front layer (248..494).

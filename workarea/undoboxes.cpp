@@ -1,7 +1,7 @@
 #include "undoboxes.h"
 
-#include "app/controls.h"
-#include "platform/uifont.h"
+#include "forms/controls.h"
+#include "forms/uifont.h"
 #include "platform/winhelp.h"
 #include "settings/numbertext.h"
 #include "workarea/mglobal.h"
@@ -46,15 +46,15 @@ void Undoboxes::choose(int16_t choice)
     close();
 }
 
-void Undoboxes::UndoCmd_Click() { choose(1); }
-void Undoboxes::ClearCmd_Click() { choose(2); }
-void Undoboxes::CancelCmd_Click() { choose(0); }
+void Undoboxes::UndoCmd_Click() { choose(UndoOrder::Undo); }
+void Undoboxes::ClearCmd_Click() { choose(UndoOrder::ClearAll); }
+void Undoboxes::CancelCmd_Click() { choose(UndoOrder::Nothing); }
 
 void Undoboxes::reject()
 {
     // Closing the dialog any other way (close box, Escape) is the same as Cancel: otherwise the
     // choice of the previous visit, perhaps "Clear all cells", would be carried out again.
     if (!chosen_)
-        MGLOBAL::instance().UndoChoice = 0;
+        MGLOBAL::instance().UndoChoice = UndoOrder::Nothing;
     ProgramDialog::reject();
 }

@@ -2,8 +2,8 @@
 // The undo dialog: take back the latest drops, clear every box, or do nothing. The choice goes to
 // UndoChoice, which the work area carries out once the dialog has closed.
 
-#include "app/programdialog.h"
-#include "app/singleform.h"
+#include "forms/programdialog.h"
+#include "forms/singleform.h"
 
 class QLabel;
 class QPushButton;

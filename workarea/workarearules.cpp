@@ -28,7 +28,7 @@ Layer dropOnCell(MGLOBAL &g, BoxPictures &boxes, int16_t cell, bool sourceIsImag
     }
     // A refused drop still counts as a change: the user did something to the model.
     g.DragShape = 0;
-    g.ModelChanged = 1;
+    g.ModelChanged = Changes::Unsaved;
     return took;
 }
 
@@ -52,7 +52,7 @@ Layer pressOnCell(MGLOBAL &g, BoxPictures &boxes, int16_t cell, int16_t button, 
         return Layer::None;
     }
     // Set before ReNumDels, which clears it again when the last record goes.
-    g.ModelChanged = 1;
+    g.ModelChanged = Changes::Unsaved;
     ReNumDels(g, delCode);
     return emptied;
 }
@@ -75,7 +75,7 @@ void ReNumDels(MGLOBAL &g, int16_t delCode)
         g.UndoList[j] = g.UndoList[j + 1];
     g.UndoCount = std::max<int16_t>(g.UndoCount - 1, 0);
     if (g.UndoCount == 0)
-        g.ModelChanged = 0;
+        g.ModelChanged = Changes::None;
 }
 
 int16_t undoAmount(const MGLOBAL &g)
@@ -105,7 +105,7 @@ void undoLatest(MGLOBAL &g, BoxPictures &boxes)
     }
     g.UndoCount = static_cast<int16_t>(start - 1);
     if (g.UndoCount == 0)
-        g.ModelChanged = 0;
+        g.ModelChanged = Changes::None;
 }
 
 void emptyLayers(MGLOBAL &g, BoxPictures &boxes)

@@ -159,7 +159,7 @@ private slots:
             else
                 QTest::keyClick(&d, Qt::Key_Escape);
         })});
-        QCOMPARE(AllYesNo::ask(4), choice == AllYesNo::kYes);
+        QCOMPARE(AllYesNo::ask(4), choice == Answer::Yes);
         QCOMPARE(int(MGLOBAL::instance().YesNoChoice), choice);
         QCOMPARE(focused, QStringLiteral("AllYes"));
         QVERIFY(!AllYesNo::existing() || !AllYesNo::existing()->isVisible());

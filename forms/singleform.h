@@ -2,7 +2,7 @@
 // Every window exists at most once: referring to it creates it and runs its load step, unloading
 // destroys it, and the next reference creates it anew.
 
-#include "app/modal.h"
+#include "forms/modal.h"
 
 #include <QDialog>
 #include <QPointer>

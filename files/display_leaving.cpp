@@ -1,9 +1,9 @@
 // Leaving the work area: its "Exit to Menu" button, and the closing step that runs whenever the
 // window is about to close, also when the frame closes.
 
-#include "app/mainmenu.h"
-#include "app/mdicontainer.h"
 #include "files/allyesno.h"
+#include "files/messages.h"
+#include "forms/formhost.h"
 #include "palette/shapes.h"
 #include "workarea/display.h"
 #include "workarea/mglobal.h"
@@ -14,18 +14,18 @@ namespace WorkArea {
 void Display::Exit1_Click()
 {
     MGLOBAL &g = MGLOBAL::instance();
-    g.FileChoice = 1;
+    g.FileChoice = FileOrder::Open;     // asks "before exiting"
     AskSaveChanges();
-    g.FileChoice = 0;
-    if (g.ModelChanged == 1)
+    g.FileChoice = FileOrder::Idle;
+    if (g.ModelChanged == Changes::Unsaved)
         return; // the user wants to save first
 
-    g.UndoChoice = 2;
-    g.ModelChanged = 0;
+    g.UndoChoice = UndoOrder::ClearAll;
+    g.ModelChanged = Changes::None;
     ClearorUndo();
-    g.GridState = 0;
+    g.GridState = Grid::Leaving;
     g.ModelFileName.clear();
-    MDIContainer::instance()->showForm(MainMenu::instance());
+    FormHost::instance().showMainMenu();
     parentWidget()->close();
     Shapes::unload();
 }
@@ -33,7 +33,7 @@ void Display::Exit1_Click()
 bool Display::Form_QueryUnload()
 {
     MGLOBAL &g = MGLOBAL::instance();
-    if (g.ModelChanged == 1 && AllYesNo::ask(3)) {
+    if (g.ModelChanged == Changes::Unsaved && AllYesNo::ask(Question::SaveBeforeExit)) {
         // Keep the window, and a closing frame with it, so the user can save.
         showPaletteIfShown();
         return false;
@@ -41,7 +41,7 @@ bool Display::Form_QueryUnload()
     WorkAreaRules::emptyLayers(g, boxes_);
     g.ModelFileName.clear();
     Shapes::unload();
-    g.ModelChanged = 0;
+    g.ModelChanged = Changes::None;
     return true;
 }
 

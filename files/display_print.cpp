@@ -1,8 +1,9 @@
 // The work area's "Print" command: the window's own image, on the default printer.
 
-#include "app/mdicontainer.h"
-#include "app/modal.h"
 #include "files/allyesno.h"
+#include "files/messages.h"
+#include "forms/formhost.h"
+#include "forms/modal.h"
 #include "platform/printer.h"
 #include "workarea/display.h"
 
@@ -46,13 +47,13 @@ void offerPdf(const QImage &image, const QString &reason)
 
 void Display::PrintAll_Click()
 {
-    if (!AllYesNo::ask(1))
+    if (!AllYesNo::ask(Question::ContinuePrint))
         return;
-    if (AllYesNo::ask(5))
+    if (AllYesNo::ask(Question::WhiteBackground))
         setBackColor(Qt::white);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     // Shorter, so that the strip of buttons is left out of the image.
-    MDIContainer::instance()->resizeForm(this, 9530, 6400);
+    FormHost::instance().resizeForm(this, 9530, 6400);
     const QImage image = clientImage();
     QString reason;
     const bool printed = Printer::printImage(image, &reason);

@@ -1,9 +1,8 @@
 #include "programdialog.h"
 
-#include "app/mdicontainer.h"
+#include "forms/formhost.h"
 #include "platform/twips.h"
 #include "platform/windowplacement.h"
-#include "workarea/mglobal.h"
 
 #include <QEvent>
 
@@ -20,9 +19,11 @@ ProgramDialog::ProgramDialog(const QString &caption, int clientWidthTwips, int c
 
 void ProgramDialog::Form_Activate()
 {
-    const bool large = MGLOBAL::instance().FrameSize > 8500;
-    WindowPlacement::placeRelativeTo(this, MDIContainer::existing(), large ? placement_.largeDx : placement_.smallDx,
-                                     large ? placement_.largeDy : placement_.smallDy);
+    const FormHost &host = FormHost::instance();
+    const bool large = host.largeLayout();
+    WindowPlacement::moveFrameTo(this, host.frameTopLeft()
+                                           + Twips::point(large ? placement_.largeDx : placement_.smallDx,
+                                                          large ? placement_.largeDy : placement_.smallDy));
 }
 
 void ProgramDialog::showEvent(QShowEvent *event)

@@ -1,10 +1,10 @@
 // The work area's "Save File" and "Open File" commands.
 
-#include "app/amsgbox.h"
-#include "app/mdicontainer.h"
 #include "files/allyesno.h"
 #include "files/filedir.h"
+#include "files/messages.h"
 #include "files/modelfile.h"
+#include "forms/formhost.h"
 #include "workarea/display.h"
 #include "workarea/mglobal.h"
 
@@ -16,21 +16,21 @@ void Display::FileSave_Click()
 {
     MGLOBAL &g = MGLOBAL::instance();
     hidePaletteIfShown();
-    g.FileChoice = 2;
+    g.FileChoice = FileOrder::Save;
     FileDir::FileDirectory();
-    if (g.FileChoice != 9) {
+    if (g.FileChoice != FileOrder::Cancelled) {
         // The name changes only once the whole model is safely on disk.
         if (ModelFile::saveModel(g.ModelFilePath, g)) {
             g.ModelFileName = QFileInfo(g.ModelFilePath).fileName();
         } else {
-            g.MsgCode = 14;
-            AMsgbox::showModal();
+            g.MsgCode = Msg::BadFilename;
+            FormHost::instance().showMessage();
         }
     }
-    MDIContainer::instance()->updateCaption();
-    g.ModelChanged = 0;
+    FormHost::instance().updateCaption();
+    g.ModelChanged = Changes::None;
     showPaletteIfShown();
-    g.FileChoice = 0;
+    g.FileChoice = FileOrder::Idle;
     g.ModelFilePath.clear();
 }
 
@@ -43,22 +43,22 @@ void Display::openModel(const QString &path)
 {
     MGLOBAL &g = MGLOBAL::instance();
     hidePaletteIfShown();
-    if (g.ModelChanged == 1 && AllYesNo::ask(7)) {
+    if (g.ModelChanged == Changes::Unsaved && AllYesNo::ask(Question::SaveBeforeOpen)) {
         // The user wants to save first: nothing is cleared.
         showPaletteIfShown();
         return;
     }
-    g.UndoChoice = 2;
-    g.ModelChanged = 0;
+    g.UndoChoice = UndoOrder::ClearAll;
+    g.ModelChanged = Changes::None;
     ClearorUndo();
 
-    g.FileChoice = 1;
+    g.FileChoice = FileOrder::Open;
     if (path.isEmpty())
         FileDir::FileDirectory();
     else
         g.ModelFilePath = path;
-    if (g.FileChoice == 9) {
-        g.FileChoice = 0;
+    if (g.FileChoice == FileOrder::Cancelled) {
+        g.FileChoice = FileOrder::Idle;
     } else {
         bool ok = ModelFile::openModel(g.ModelFilePath, g);
         if (ok) {
@@ -66,16 +66,16 @@ void Display::openModel(const QString &path)
             ok = placePictures();
         }
         if (!ok) {
-            g.MsgCode = 13;
-            AMsgbox::showModal();
+            g.MsgCode = Msg::FileNotFound;
+            FormHost::instance().showMessage();
         }
     }
     if (!g.ModelFileName.isEmpty())
-        MDIContainer::instance()->updateCaption();
-    g.FileChoice = 0;
+        FormHost::instance().updateCaption();
+    g.FileChoice = FileOrder::Idle;
     g.ModelFilePath.clear();
     showPaletteIfShown();
-    g.ModelChanged = 0;
+    g.ModelChanged = Changes::None;
 }
 
 } // namespace WorkArea

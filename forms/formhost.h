@@ -1,0 +1,48 @@
+#pragma once
+// What a window of the program may ask of the frame that hosts it, without knowing the frame: to
+// take a child form in, show, place and size it, set the caption, say where dialogs stand, and to
+// pass on the few requests that only the top of the program can answer. The frame implements it;
+// before the frame exists (and in tests without one) a host that does nothing stands in.
+
+#include <QPoint>
+
+class QWidget;
+
+class FormHost {
+public:
+    // The frame, or the do-nothing host while there is none.
+    static FormHost &instance();
+
+    // Puts a child form into the frame; the form unloads when its place in the frame closes.
+    virtual void addForm(QWidget *form);
+    // Shows a child form; it becomes the active child.
+    virtual void showForm(QWidget *form);
+    // Moves a child form, keeping its size; Left and Top in twips within the frame's client area.
+    virtual void moveForm(QWidget *form, int leftTwips, int topTwips);
+    // Sizes a child form by its outer border, keeping its place; twips.
+    virtual void resizeForm(QWidget *form, int widthTwips, int heightTwips);
+    // The frame caption from the title and the model's file name.
+    virtual void updateCaption();
+
+    // Whether the frame uses its large layout, by which every window places itself.
+    virtual bool largeLayout() const;
+    // The top-left corner of the frame's outer border on the screen; dialogs stand beside it.
+    virtual QPoint frameTopLeft() const;
+
+    // Shows the message window for the message number in MsgCode, modally.
+    virtual void showMessage();
+    // The work area is being left: the main menu opens again.
+    virtual void showMainMenu();
+    // The personal settings were written: the main menu shows the name.
+    virtual void personalSettingsChanged();
+
+protected:
+    // A host becomes the instance while it exists (the stand-in never does).
+    explicit FormHost(bool becomeInstance = true);
+    virtual ~FormHost();
+    FormHost(const FormHost &) = delete;
+    FormHost &operator=(const FormHost &) = delete;
+
+private:
+    struct None;
+};
