@@ -25,12 +25,17 @@ public:
         return slot();
     }
 
-    // Creates and loads a dialog, waits until it has closed, and destroys it.
+    // Creates and loads a dialog, waits until it has closed, and destroys it. A dialog that is
+    // already up is not shown a second time from inside its own wait.
     static void showModal()
     {
         static_assert(std::is_base_of_v<QDialog, Form>, "only dialogs are shown modally");
-        Form *form = instance();
+        if (slot() && slot()->isVisible())
+            return;
+        QPointer<Form> form = instance();
         Modal::exec(*form);
+        if (!form)
+            return;
         forget(form);
         form->deleteLater();
     }

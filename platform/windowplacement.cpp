@@ -2,7 +2,6 @@
 
 #include <QEvent>
 #include <QTimerEvent>
-#include <QVariant>
 #include <QWidget>
 
 namespace WindowPlacement {
@@ -14,19 +13,25 @@ namespace {
 // and moves the window again as soon as its frame is known, until the frame stands where asked.
 class FramePlacer : public QObject {
 public:
-    static constexpr const char *kProperty = "brickloomFramePlacer";
+    static constexpr const char *kName = "brickloomFramePlacer";
 
+    // A child of the window that stays with it, idle between placements: it goes with the
+    // window, timer and all, so it can never touch a window that is gone (windows are created
+    // and destroyed on every show).
     FramePlacer(QWidget *window, QPoint target)
-        : window_(window)
-        , target_(target)
+        : QObject(window)
+        , window_(window)
     {
+        setObjectName(QLatin1String(kName));
         window->installEventFilter(this);
-        window->setProperty(kProperty, QVariant::fromValue<QObject *>(this));
-        connect(window, &QObject::destroyed, this, &QObject::deleteLater);
-        if (window->isVisible())
+        retarget(target);
+    }
+    void retarget(QPoint target)
+    {
+        target_ = target;
+        if (window_->isVisible())
             start();
     }
-    void retarget(QPoint target) { target_ = target; }
 
 protected:
     bool eventFilter(QObject *, QEvent *event) override
@@ -61,14 +66,11 @@ private:
     }
     void finish()
     {
-        window_->removeEventFilter(this);
-        window_->setProperty(kProperty, QVariant());
-        deleteLater();
         killTimer(timer_);
         timer_ = 0;
     }
 
-    QWidget *window_;
+    QWidget *const window_;
     QPoint target_;
     int timer_ = 0;
     int ticks_ = 0;
@@ -82,8 +84,8 @@ void moveFrameTo(QWidget *window, QPoint screenPixel)
     if (framed)
         return;
     // Offscreen and similar platforms have no frames at all: there the client area is the frame.
-    if (auto *placer = static_cast<FramePlacer *>(window->property(FramePlacer::kProperty).value<QObject *>()))
-        placer->retarget(screenPixel);
+    if (QObject *placer = window->findChild<QObject *>(QLatin1String(FramePlacer::kName), Qt::FindDirectChildrenOnly))
+        static_cast<FramePlacer *>(placer)->retarget(screenPixel);
     else
         new FramePlacer(window, screenPixel);
 }

@@ -26,15 +26,22 @@ trap cleanup EXIT
 
 # Poll, don't sleep: first the server, then the window manager's own announcement on the root
 # window (the EWMH check window), which it sets once it manages windows.
-wait_for() {
-  for _ in $(seq 200); do "$@" >/dev/null 2>&1 && return 0; sleep 0.05; done
-  return 1
+wait_for() { # up to 30 s: a loaded machine can be slow to start either
+  local deadline=$((SECONDS + 30))
+  until "$@" >/dev/null 2>&1; do
+    [ $SECONDS -ge $deadline ] && return 1
+    sleep 0.05
+  done
 }
 wait_for env DISPLAY="$display" xdotool getmouselocation || { echo "with-xserver: Xvfb did not start" >&2; exit 1; }
-DISPLAY=$display openbox >/dev/null 2>&1 &
-wm=$!
-wm_ready() { DISPLAY=$display xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
-wait_for wm_ready || { echo "with-xserver: openbox did not start" >&2; exit 1; }
+wm_ready() { DISPLAY=$display timeout 5 xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+for attempt in 1 2; do
+  DISPLAY=$display openbox >"$runtime/openbox.log" 2>&1 &
+  wm=$!
+  wait_for wm_ready && break
+  kill "$wm" 2>/dev/null
+  [ $attempt -eq 2 ] && { echo "with-xserver: openbox did not start:" >&2; cat "$runtime/openbox.log" >&2; exit 1; }
+done
 
 export DISPLAY=$display XDG_RUNTIME_DIR=$runtime QT_QPA_PLATFORM=xcb
 "$@"
