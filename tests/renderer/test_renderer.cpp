@@ -98,7 +98,10 @@ class TestRenderer : public QObject
         QDir(dir.path()).mkpath(name);
         return dir.filePath(name);
     }
-    bool isEmpty(const QString &folder) const { return QDir(folder).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden); }
+    static bool isEmpty(const QString &folder)
+    {
+        return QDir(folder).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    }
 
 private slots:
     void init() { QFile::remove(out()); }
