@@ -16,7 +16,11 @@ $(BUILD_DIR)/build.ninja:
 build: deps $(BUILD_DIR)/build.ninja
 	cmake --build $(BUILD_DIR)
 
-run: build
+# Only what the program needs beside it: its help viewer, the help file and the default settings.
+RUN_TARGETS = brickloom winhelp winhelp_file brickloom_default_settings
+
+run: deps $(BUILD_DIR)/build.ninja
+	cmake --build $(BUILD_DIR) --target $(RUN_TARGETS)
 	cd $(BUILD_DIR) && ./brickloom
 
 test: test-deps $(BUILD_DIR)/build.ninja

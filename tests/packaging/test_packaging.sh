@@ -1,57 +1,33 @@
 #!/usr/bin/env bash
 # Installs a built tree into a temporary DESTDIR, as the package does, and checks what a desktop
-# would see: the program with its help viewer and help file in one directory, the link on PATH,
-# the renderer, the icons, and desktop entry, metainfo and file type that the desktop's own tools
-# accept and that agree with each other.
+# would see: the program with its help viewer, help file and default settings in one directory,
+# the link on PATH, the renderer, the icons, and desktop entry, metainfo and file type that the
+# desktop's own tools accept and that agree with each other.
 # Usage: test_packaging.sh BUILD_DIR
 #
 # Needs no network and no root. Exit 77 (skipped) when the desktop tools are missing.
 set -u
+. "$(dirname "$0")/common.sh"
 
 build=${1:?usage: test_packaging.sh BUILD_DIR}
-app_id=org.brickloom.Brickloom
-mime_type=application/x-brickloom-model
 
-skip() { echo "SKIP: $*"; exit 77; }
 for tool in desktop-file-validate update-desktop-database appstreamcli update-mime-database; do
   command -v "$tool" >/dev/null || skip "$tool is missing (make test installs desktop-file-utils and appstream, which brings shared-mime-info)"
 done
 
-dir=$(mktemp -d /tmp/brickloom-install.XXXXXX) || { echo "FAIL: no temporary folder"; exit 1; }
-trap 'rm -rf "$dir"' EXIT
-dest=$dir/root
-usr=$dest/usr
-
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-pass() { echo "ok: $*"; }
-png_size() { # the width and height of a PNG, from its header
-  [ "$(head -c 8 "$1" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] || return 1
-  local w h
-  read -r w h < <(od -An -j16 -N8 -tu1 "$1" | awk '{ print $1*16777216+$2*65536+$3*256+$4, $5*16777216+$6*65536+$7*256+$8 }')
-  echo "${w}x${h}"
-}
-check() { # check DESCRIPTION COMMAND...
-  local what=$1; shift
-  if "$@"; then pass "$what"; else fail "$what"; fi
-}
-
-echo "== install"
-if ! DESTDIR=$dest cmake --install "$build" --prefix /usr >"$dir/install.log" 2>&1; then
-  cat "$dir/install.log"
-  echo "FAIL: cmake --install"
-  exit 1
-fi
+install_tree "$build"
 
 echo "== layout"
 appdir=$usr/libexec/brickloom
-# The program starts the viewer and reads the help file from its own directory: all three there,
-# and nothing else that could be mistaken for them.
-check "program, viewer and help file together in libexec/brickloom" \
-  test -x "$appdir/brickloom" -a -x "$appdir/winhelp.exe" -a -f "$appdir/qztuse33.hlp"
-check "libexec/brickloom holds only those three" \
-  test "$(cd "$appdir" && ls -A | sort | tr '\n' ' ')" = "brickloom qztuse33.hlp winhelp.exe "
+# The program starts the viewer and reads the help file from its own directory, and copies the
+# default settings from there on a first start: all four there, and nothing else.
+check "program, viewer, help file and default settings together in libexec/brickloom" \
+  test -x "$appdir/brickloom" -a -x "$appdir/winhelp.exe" -a -f "$appdir/qztuse33.hlp" -a -f "$appdir/Personal.qzt"
+check "libexec/brickloom holds only those four" \
+  test "$(cd "$appdir" && LC_ALL=C ls -A | tr '\n' ' ')" = "Personal.qzt brickloom qztuse33.hlp winhelp.exe "
 check "the installed help file is the one the build tree uses" cmp -s "$appdir/qztuse33.hlp" "$build/qztuse33.hlp"
+# An undo depth of 0 (the default, 4) and no name, in the program's own spelling.
+check "the default settings are the line 0,\"\",\"\" and CR LF" cmp -s "$appdir/Personal.qzt" <(printf '0,"",""\r\n')
 
 link=$usr/bin/brickloom
 check "bin/brickloom is a symbolic link" test -L "$link"
@@ -134,9 +110,4 @@ for glob in '*.Pic' '*.pic' '*.PIC'; do
       END { exit !found }' "$dir/mime/globs2"
 done
 
-echo
-if [ $failures -gt 0 ]; then
-  echo "$failures check(s) failed"
-  exit 1
-fi
-echo "all checks passed"
+finish
