@@ -79,14 +79,17 @@ test-asan: test-deps
 	fi; \
 	exit $$status
 
-# The Debian package, from a Release build of its own: $(PACKAGE_DIR)/brickloom_<version>_<arch>.deb.
+# The Debian package, from a Release build of its own with Debian's hardening flags (read when
+# $(PACKAGE_DIR) is first configured): $(PACKAGE_DIR)/brickloom_<version>_<arch>.deb.
 PACKAGE_DIR ?= build-package
 
 package:
 	@tools/install-deps.sh package
+	CXXFLAGS="$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+	LDFLAGS="$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get LDFLAGS)" \
 	cmake -S . -B $(PACKAGE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DBRICKLOOM_BENCH=OFF \
 	  -DCMAKE_INSTALL_PREFIX=/usr
-	cmake --build $(PACKAGE_DIR)
+	cmake --build $(PACKAGE_DIR) --target brickloom_package_contents
 	cd $(PACKAGE_DIR) && cpack -G DEB
 
 # Benchmarks: the start-up under a private X server and the work area's actions offscreen, each
