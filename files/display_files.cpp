@@ -4,6 +4,7 @@
 #include "files/filedir.h"
 #include "files/messages.h"
 #include "files/modelfile.h"
+#include "files/recoverycopy.h"
 #include "forms/formhost.h"
 #include "workarea/display.h"
 #include "workarea/mglobal.h"
@@ -22,6 +23,7 @@ void Display::FileSave_Click()
         // The name changes only once the whole model is safely on disk.
         if (ModelFile::saveModel(g.ModelFilePath, g)) {
             g.ModelFileName = QFileInfo(g.ModelFilePath).fileName();
+            recovery_->markSaved();
         } else {
             g.MsgCode = Msg::BadFilename;
             FormHost::instance().showMessage();
@@ -65,6 +67,8 @@ void Display::openModel(const QString &path)
             g.ModelFileName = QFileInfo(g.ModelFilePath).fileName();
             ok = placePictures();
         }
+        // What was read is what the file holds, even when it stopped part way.
+        recovery_->markSaved();
         if (!ok) {
             g.MsgCode = Msg::FileNotFound;
             FormHost::instance().showMessage();

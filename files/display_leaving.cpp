@@ -3,6 +3,7 @@
 
 #include "files/allyesno.h"
 #include "files/messages.h"
+#include "files/recoverycopy.h"
 #include "forms/formhost.h"
 #include "palette/shapes.h"
 #include "workarea/display.h"
@@ -38,6 +39,7 @@ bool Display::Form_QueryUnload()
         showPaletteIfShown();
         return false;
     }
+    recovery_->finish();
     WorkAreaRules::emptyLayers(g, boxes_);
     g.ModelFileName.clear();
     Shapes::unload();

@@ -13,6 +13,8 @@
 #include "workarea/workarearules.h"
 #include "files/allyesno.h"
 #include "files/messages.h"
+#include "files/modelfile.h"
+#include "files/recoverycopy.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -75,6 +77,8 @@ void Display::Form_Load()
     MGLOBAL &g = MGLOBAL::instance();
     g.createWorkArea();
     boxes_.clear();
+    recovery_ = new RecoveryCopy(RecoveryCopy::defaultFolder(), [] { return ModelFile::toBytes(MGLOBAL::instance()); }, this);
+    recovery_->markSaved();
     DrawGrids();
     FormHost::instance().updateCaption();
 }
@@ -147,7 +151,8 @@ void Display::updateBox(int16_t cell)
 
 void Display::PicTarget_DragDrop(int16_t Index, bool sourceIsImage, int16_t sourceIndex)
 {
-    WorkAreaRules::dropOnCell(MGLOBAL::instance(), boxes_, Index, sourceIsImage, sourceIndex);
+    if (WorkAreaRules::dropOnCell(MGLOBAL::instance(), boxes_, Index, sourceIsImage, sourceIndex) != WorkAreaRules::Layer::None)
+        recovery_->modelChanged();
     updateBox(Index);
 }
 
@@ -156,8 +161,10 @@ void Display::PicTarget_MouseDown(int16_t Index, int16_t Button)
     QApplication::setOverrideCursor(Qt::WaitCursor);
     if (Button != WorkAreaRules::kLeftButton) {
         const auto emptied = WorkAreaRules::pressOnCell(MGLOBAL::instance(), boxes_, Index, Button, DelCode);
-        if (emptied != WorkAreaRules::Layer::None)
+        if (emptied != WorkAreaRules::Layer::None) {
             updateBox(Index);
+            recovery_->modelChanged();
+        }
     }
     QApplication::restoreOverrideCursor();
 }
@@ -179,12 +186,16 @@ void Display::ClearorUndo()
     MGLOBAL &g = MGLOBAL::instance();
     if (g.UndoChoice == UndoOrder::Undo) {
         WorkAreaRules::undoLatest(g, boxes_);
+        recovery_->modelChanged();
         update();
     } else if (g.UndoChoice == UndoOrder::ClearAll) {
         AskSaveChanges();
         if (g.ModelChanged != Changes::None)
             return;
+        // The model is let go: its copy keeps it if it was never saved.
+        recovery_->finish();
         WorkAreaRules::clearCells(g, boxes_);
+        recovery_->markSaved();
         FormHost::instance().updateCaption();
         update();
     }

@@ -17,6 +17,7 @@
 
 class QLabel;
 class QPushButton;
+class RecoveryCopy;
 
 // In a namespace because the X11 headers that Qt's application header pulls in already take the
 // global name Display.
@@ -99,6 +100,7 @@ private:
     std::vector<GridDrawing> surface_;
     QColor backColor_{Qt::black};
     int16_t DelCode = 0;
+    RecoveryCopy *recovery_ = nullptr;
 };
 
 } // namespace WorkArea

@@ -4,6 +4,7 @@
 
 #include "files/filedir.h"
 #include "files/modelfile.h"
+#include "files/recoverycopy.h"
 #include "support/dialogscript.h"
 #include "support/program.h"
 
@@ -75,6 +76,34 @@ private slots:
         QCOMPARE(g.FileChoice, 0);
         QCOMPARE(g.ModelFilePath, QString());
         QVERIFY(Shapes::existing()->isVisible());
+    }
+
+    void aRecoveryCopyKeepsWhatWasNeverSaved()
+    {
+        QTemporaryDir dir;
+        QDir recovery(RecoveryCopy::defaultFolder());
+        recovery.removeRecursively();
+        const auto copies = [&] { return recovery.entryInfoList({"*.Pic"}, QDir::Files); };
+        Program program;
+        program.create();
+        display()->PicTarget_DragDrop(0, true, 45);
+        QCOMPARE(copies().size(), 1);
+        QCOMPARE(bytesOf(copies().first().filePath()), modelBytes({{0, "0,45,0"}}));
+        DialogScript saved({D::chooseFile(dir.filePath("a.Pic"))});
+        display()->FileSave_Click();
+        QVERIFY2(copies().isEmpty(), "a successful save removes the copy");
+
+        // A save that fails marks the model as saved all the same, and leaving asks nothing: the
+        // copy is what keeps the model.
+        display()->PicTarget_DragDrop(0, true, 12);
+        DialogScript failed({D::chooseFile(dir.filePath("gone/b.Pic")), D::exitMessage()});
+        display()->FileSave_Click();
+        QCOMPARE(MGLOBAL::instance().ModelChanged, 0);
+        display()->Exit1_Click();
+        QVERIFY(failed.allAnswered());
+        QVERIFY(MainMenu::existing());
+        QCOMPARE(copies().size(), 1);
+        QCOMPARE(bytesOf(copies().first().filePath()), modelBytes({{0, "12,45,0"}}));
     }
 
     void saveProposesTheCurrentName()
