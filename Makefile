@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test build deps test-deps clean fuzz test-asan package bench
+.PHONY: run test build deps test-deps clean fuzz test-asan package bench screenshots
 
 deps:
 	@tools/install-deps.sh build
@@ -102,3 +102,10 @@ bench: test-deps
 	cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DBRICKLOOM_BENCH=ON
 	cmake --build $(BENCH_DIR) --target bench-programs
 	bench/run.sh $(BENCH_DIR) $(BENCH_RUNS)
+
+# The pictures in docs/, made anew from the program as it draws now: its windows on a private X
+# server with a window manager, and the palette sheets from the icon generator.
+screenshots: test-deps $(BUILD_DIR)/build.ninja
+	cmake --build $(BUILD_DIR) --target brickloom winhelp winhelp_file brickloom-screenshots brickloom-iconmaker
+	tools/with-xserver.sh $(BUILD_DIR)/brickloom-screenshots $(BUILD_DIR) docs/example-house.Pic docs
+	$(BUILD_DIR)/brickloom-iconmaker --sheet docs/palette-sheet.png --joins docs/joins-demo.png
