@@ -1,0 +1,74 @@
+// The window kit under fast hands: a shortcut that arrives for a window a modal dialog blocks, and a
+// dialog asked for again from inside its own wait.
+
+#include "forms/modal.h"
+#include "forms/singleform.h"
+
+#include <QPointer>
+#include <QPushButton>
+#include <QShortcutEvent>
+#include <QTest>
+
+namespace {
+class Probe : public QDialog, public SingleForm<Probe> {
+public:
+    void Form_Load() { ++loads; }
+    static inline int loads = 0;
+};
+
+// Whether a shortcut event sent to `target` got past the application's filters: the button
+// itself never takes it, its id being none of its own.
+bool shortcutGetsThrough(QObject *target)
+{
+    QShortcutEvent event(QKeySequence(QStringLiteral("Alt+C")), 0);
+    return !QCoreApplication::sendEvent(target, &event);
+}
+} // namespace
+
+class TestForms : public QObject {
+    Q_OBJECT
+private slots:
+    void aModalDialogKeepsShortcutsFromTheWindowsItBlocks()
+    {
+        QWidget frame;
+        auto *command = new QPushButton(QStringLiteral("&Create"), &frame);
+        frame.show();
+        QDialog dialog;
+        auto *own = new QPushButton(QStringLiteral("&Yes"), &dialog);
+        dialog.setModal(true);
+        bool blocked = false, ownPasses = false;
+        Modal::setAnswerer([&](QDialog &d) {
+            d.show();
+            blocked = !shortcutGetsThrough(command);
+            ownPasses = shortcutGetsThrough(own);
+        });
+        Modal::exec(dialog);
+        Modal::setAnswerer(nullptr);
+        QVERIFY(blocked);
+        QVERIFY(ownPasses);
+        QVERIFY(shortcutGetsThrough(command)); // and nothing is blocked once it has closed
+    }
+
+    void aDialogAskedForFromItsOwnWaitIsShownOnce()
+    {
+        int shown = 0;
+        QPointer<Probe> first;
+        Modal::setAnswerer([&](QDialog &d) {
+            ++shown;
+            d.show();
+            first = Probe::existing();
+            Probe::showModal(); // the same command again, from inside the wait
+            QCOMPARE(Probe::existing(), first.data());
+        });
+        Probe::loads = 0;
+        Probe::showModal();
+        Modal::setAnswerer(nullptr);
+        QCOMPARE(shown, 1);
+        QCOMPARE(Probe::loads, 1);
+        QVERIFY(!Probe::existing());
+        QTRY_VERIFY(first.isNull()); // destroyed once, later
+    }
+};
+
+QTEST_MAIN(TestForms)
+#include "test_forms.moc"
