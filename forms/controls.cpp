@@ -2,18 +2,51 @@
 
 #include "platform/twips.h"
 
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
+#include <QShortcutEvent>
 
 namespace Controls {
 
 namespace {
 QRect pixels(const QRect &twips) { return Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()); }
+
+// A command button as the program's users know it from the platform it comes from: Enter presses
+// the button that has the focus in every window, not only in dialogs; and its access key moves the
+// focus to it before pressing it, so that the box being left keeps what was typed into it.
+class CommandButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+            click();
+        else
+            QPushButton::keyPressEvent(event);
+    }
+
+    bool event(QEvent *event) override
+    {
+        if (event->type() == QEvent::Shortcut && !static_cast<QShortcutEvent *>(event)->isAmbiguous()
+            && focusPolicy() != Qt::NoFocus) {
+            // Leaving the box may show a message, and the window may go away while it is up.
+            const QPointer<CommandButton> self(this);
+            setFocus(Qt::ShortcutFocusReason);
+            if (!self || !isVisible())
+                return true;
+        }
+        return QPushButton::event(event);
+    }
+};
 } // namespace
 
 QPushButton *button(QWidget *parent, const char *name, const QString &caption, const QRect &twips)
 {
-    auto *b = new QPushButton(caption, parent);
+    auto *b = new CommandButton(caption, parent);
     b->setObjectName(QLatin1String(name));
     b->setGeometry(pixels(twips));
     return b;

@@ -225,6 +225,40 @@ private slots:
         QCOMPARE(settingsBytes(), QByteArray("<none>")); // the close box writes nothing
     }
 
+    // The access key moves the focus to "E&xit to Menu" before pressing it: the box it leaves
+    // keeps what was typed, as leaving with the mouse or Enter does.
+    void altXKeepsWhatWasJustTyped_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("file");
+        QTest::newRow("name") << "InMyName" << "Jo" << QByteArray("5,\"Jo\",\"\"\r\n");
+        QTest::newRow("depth") << "DisplayUndo" << "7" << QByteArray("7,\"\",\"\"\r\n");
+        QTest::newRow("refused depth, message 15 first") << "DisplayUndo" << "abc" << QByteArray("4,\"\",\"\"\r\n");
+    }
+    void altXKeepsWhatWasJustTyped()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, file);
+        Program program;
+        MGLOBAL::instance().UndoDepth = 5;
+        std::vector<D::Answer> answers{whileShown([&](QDialog &d) {
+            auto *edit = d.findChild<QLineEdit *>(box);
+            edit->setFocus();
+            edit->clear();
+            QTest::keyClicks(edit, typed);
+            QTest::keyClick(edit, Qt::Key_X, Qt::AltModifier);
+            QTRY_VERIFY(!d.isVisible());
+        })};
+        if (typed == "abc")
+            answers.push_back(D::exitMessage());
+        DialogScript script(answers);
+        MainMenu::existing()->Personalize_Click();
+        QVERIFY(script.allAnswered());
+        QCOMPARE(settingsBytes(), file);
+    }
+
     void enterWalksToExitAndWritesTheFile()
     {
         Program program;

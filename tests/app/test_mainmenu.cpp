@@ -1,10 +1,12 @@
 // Start-up, the main menu and the frame: what the user sees first, the settings file as the main
-// menu reads it, the help command line, and the layout switch of the frame.
+// menu reads it, the help command line, the layout switch of the frame, and Enter in every window.
 
 #include "platform/twips.h"
 #include "platform/winhelp.h"
+#include "support/dialogscript.h"
 #include "support/program.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -130,6 +132,26 @@ private slots:
         QCOMPARE(launches[0].arguments, QStringList{"qztuse33.hlp"});
         QCOMPARE(launches[0].directory, dir);
         QCOMPARE(launches[1].arguments, QStringList({"qztuse33.hlp", "--topic", "3"}));
+    }
+
+    void enterPressesTheFocusedButtonInEveryWindow()
+    {
+        Program program;
+        QVERIFY(QTest::qWaitForWindowActive(program.frame));
+        const auto enter = [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); };
+        enter(); // "&Create" has the focus at start
+        QVERIFY(WorkArea::Display::existing());
+        DialogScript script({DialogScript::click("CancelCmd")});
+        for (int i = 0; i < 4; ++i) // from "&Hide Grid - Shapes" to "&Undo"
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        enter();
+        QCOMPARE(script.asked.size(), size_t(1));
+        QVERIFY(script.asked.front().startsWith(QStringLiteral("Undoboxes")));
+        Shapes::existing()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Shapes::existing()));
+        Shapes::existing()->findChild<QPushButton *>("NextFrame")->setFocus();
+        enter();
+        QCOMPARE(MGLOBAL::instance().PalettePage, 1);
     }
 
     void frameHeightChoosesTheLayout()
