@@ -56,6 +56,8 @@ QLabel *label(QWidget *parent, const char *name, const QString &caption, const Q
 {
     auto *l = new QLabel(caption, parent);
     l->setObjectName(QLatin1String(name));
+    // Labels show names and texts from files: a "<b>" or "&lt;" in them is meant as typed.
+    l->setTextFormat(Qt::PlainText);
     l->setGeometry(pixels(twips));
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     if (background.isValid()) {

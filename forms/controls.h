@@ -20,7 +20,8 @@ inline const QColor kYellow{0xFF, 0xFF, 0x00};
 // access key moves the focus to it before pressing it.
 QPushButton *button(QWidget *parent, const char *name, const QString &caption, const QRect &twips);
 
-// A label at `twips`, black text on `background` when one is given.
+// A label at `twips`, black text on `background` when one is given. It shows its text as plain
+// text, blanks and all.
 QLabel *label(QWidget *parent, const char *name, const QString &caption, const QRect &twips,
               const QColor &background = QColor());
 

@@ -88,6 +88,9 @@ private slots:
         QTest::newRow("negative kept") << QByteArray("-3,\"x\",\"\"\r\n") << -3 << "x" << true << "x";
         QTest::newRow("ends after field 2") << QByteArray("0,\"Bo\"\r\n") << 0 << "Bo" << true << "";
         QTest::newRow("garbage") << QByteArray("\x01\x02zz") << 0 << "" << true << "";
+        // Shown as typed: no markup, no entities, every blank.
+        QTest::newRow("markup") << QByteArray("3,\"<b>Jo</b>\",\"\"") << 3 << "<b>Jo</b>" << true << "<b>Jo</b>";
+        QTest::newRow("entity, blanks") << QByteArray("3,\"Ann  &lt;3\",\"\"") << 3 << "Ann  &lt;3" << true << "Ann  &lt;3";
     }
     void settingsAsTheMainMenuReadsThem()
     {
@@ -103,6 +106,7 @@ private slots:
         QCOMPARE(MGLOBAL::instance().UserName, name);
         QCOMPARE(myName()->isVisibleTo(MainMenu::existing()), labelShown);
         QCOMPARE(myName()->text(), label);
+        QVERIFY(myName()->width() >= myName()->fontMetrics().horizontalAdvance(label));
     }
 
     void returningFromTheWorkAreaReadsTheSettingsAgain()
