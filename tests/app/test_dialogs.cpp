@@ -29,6 +29,18 @@ D::Answer whileShown(std::function<void(QDialog &)> act)
 
 QString settingsFile() { return QCoreApplication::applicationDirPath() + QStringLiteral("/Personal.qzt"); }
 
+void showDialog(const QString &dialog)
+{
+    if (dialog == "AMsgbox")
+        AMsgbox::showModal();
+    else if (dialog == "AllYesNo")
+        AllYesNo::ask(1);
+    else if (dialog == "Undoboxes")
+        Undoboxes::showModal();
+    else
+        ChangeFnt::showModal();
+}
+
 QByteArray settingsBytes()
 {
     QFile f(settingsFile());
@@ -100,14 +112,7 @@ private slots:
                 where = d.frameGeometry().topLeft();
                 d.close();
             })});
-            if (dialog == "AMsgbox")
-                AMsgbox::showModal();
-            else if (dialog == "AllYesNo")
-                AllYesNo::ask(1);
-            else if (dialog == "Undoboxes")
-                Undoboxes::showModal();
-            else
-                ChangeFnt::showModal();
+            showDialog(dialog);
             QCOMPARE(where, program.frame->frameGeometry().topLeft() + Twips::point(offset.x(), offset.y()));
         }
     }
@@ -332,23 +337,33 @@ private slots:
         }
     }
 
-    void f1OpensTheDialogsHelpTopic()
+    // The questions and the message have no topic of their own: F1 opens the help's contents.
+    void f1OpensTheDialogsHelp_data()
     {
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QString>("arguments");
+        QTest::newRow("personalize") << "ChangeFnt" << "qztuse33.hlp --topic 7";
+        QTest::newRow("undo") << "Undoboxes" << "qztuse33.hlp --topic 9";
+        QTest::newRow("message") << "AMsgbox" << "qztuse33.hlp";
+        QTest::newRow("question") << "AllYesNo" << "qztuse33.hlp";
+    }
+    void f1OpensTheDialogsHelp()
+    {
+        QFETCH(QString, dialog);
+        QFETCH(QString, arguments);
         QStringList launched;
         WinHelp::setLauncher([&](const QString &, const QStringList &args, const QString &) {
             launched << args.join(' ');
             return true;
         });
         Program program;
-        const auto pressF1 = whileShown([](QDialog &d) {
+        DialogScript script({whileShown([](QDialog &d) {
             QTest::keyClick(d.focusWidget(), Qt::Key_F1);
             d.close();
-        });
-        DialogScript script({pressF1, pressF1});
-        ChangeFnt::showModal();
-        Undoboxes::showModal();
+        })});
+        showDialog(dialog);
         WinHelp::setLauncher(nullptr);
-        QCOMPARE(launched, QStringList({"qztuse33.hlp --topic 7", "qztuse33.hlp --topic 9"}));
+        QCOMPARE(launched, QStringList{arguments});
     }
 
     void pastedQuotesLeaveTheName()
