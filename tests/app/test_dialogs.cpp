@@ -207,15 +207,27 @@ private slots:
         QCOMPARE(MGLOBAL::instance().UndoChoice, 0);
     }
 
+    void personalizeShowsTheSettings_data()
+    {
+        QTest::addColumn<int>("depth");
+        QTest::newRow("7") << 7;
+        QTest::newRow("1000 whole") << 1000;
+        QTest::newRow("-32768 whole") << -32768;
+    }
     void personalizeShowsTheSettings()
     {
+        QFETCH(int, depth);
         Program program;
-        MGLOBAL::instance().UndoDepth = 7;
+        MGLOBAL::instance().UndoDepth = int16_t(depth);
         MGLOBAL::instance().UserName = QStringLiteral("Ann, B.");
-        QString depth, name, focused;
+        QString shown, pasted, name, focused;
         QSize client;
         DialogScript script({whileShown([&](QDialog &d) {
-            depth = d.findChild<QLineEdit *>("DisplayUndo")->text();
+            auto *box = d.findChild<QLineEdit *>("DisplayUndo");
+            shown = box->text();
+            box->selectAll();
+            box->insert(QStringLiteral("12345")); // as a paste does
+            pasted = box->text();
             name = d.findChild<QLineEdit *>("InMyName")->text();
             focused = d.focusWidget()->objectName();
             client = d.size();
@@ -223,7 +235,8 @@ private slots:
         })});
         MainMenu::existing()->Personalize_Click();
         QCOMPARE(script.asked.front(), QStringLiteral("ChangeFnt"));
-        QCOMPARE(depth, QStringLiteral("7"));
+        QCOMPARE(shown, QString::number(depth));
+        QCOMPARE(pasted, QStringLiteral("123"));
         QCOMPARE(name, QStringLiteral("Ann, B."));
         QCOMPARE(focused, QStringLiteral("InMyName"));
         QCOMPARE(client, Twips::size(3975, 2685));
