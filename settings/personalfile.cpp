@@ -153,7 +153,12 @@ QString PersonalFile::location(const QString &programDir, const QString &dataDir
     if (QFileInfo(programDir).isWritable())
         return kFileName;
     QDir().mkpath(dataDir);
-    return QDir(dataDir).filePath(kFileName);
+    const QString own = QDir(dataDir).filePath(kFileName);
+    // On the first start the user's file begins as the default installed beside the program. A
+    // copy never replaces a file, and the user must be able to write it.
+    if (!QFileInfo::exists(own) && QFile::copy(QDir(programDir).filePath(kFileName), own))
+        QFile::setPermissions(own, QFile::permissions(own) | QFile::ReadOwner | QFile::WriteOwner);
+    return own;
 }
 
 QString PersonalFile::location()

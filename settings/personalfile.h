@@ -47,7 +47,8 @@ public:
 
     // Where the settings file lives: beside the program, by its name alone (the main menu makes
     // the program's folder current), while that folder can be written, as in a build tree; in
-    // the user's data folder when it cannot, as for an installed program.
+    // the user's data folder when it cannot, as for an installed program, which copies the default
+    // file beside it there when the user has none yet.
     static QString location();
     static QString location(const QString &programDir, const QString &dataDir);
 };
