@@ -192,12 +192,13 @@ private slots:
             QTest::newRow(qPrintable(file)) << bad.filePath(file);
         QTest::newRow("missing") << QStringLiteral("/nonexistent/none.Pic");
     }
+    // Typed into the dialog: the program's own open answers, also for a name that does not exist.
     void aFileThatCannotBeReadShowsNothing()
     {
         QFETCH(QString, name);
         Program program;
         program.create();
-        DialogScript script({D::chooseFile(name), D::exitMessage()});
+        DialogScript script({D::typeFile(name), D::exitMessage()});
         display()->FileOpen_Click();
         QVERIFY(script.allAnswered());
         QCOMPARE(script.asked.at(1), QStringLiteral("AMsgbox: File not found or wrong format. Check Filename and/or Directory."));
@@ -208,6 +209,23 @@ private slots:
         for (int cell = 0; cell < 247; ++cell)
             QCOMPARE(g.CellShape[cell][2], 0);
         QVERIFY(Shapes::existing()->isVisible());
+    }
+
+    void aTypedFolderNameOpensTheFolder()
+    {
+        QTemporaryDir dir;
+        Program program;
+        program.create();
+        QString shown;
+        DialogScript script({[&](QDialog &d) {
+            D::typeFile(dir.path())(d);
+            QVERIFY(d.isVisible());
+            shown = static_cast<QFileDialog &>(d).directory().path();
+            d.reject();
+        }});
+        display()->FileOpen_Click();
+        QCOMPARE(shown, dir.path());
+        QVERIFY(script.allAnswered());
     }
 
     void aShapeThatDoesNotExistStopsThePictures()
