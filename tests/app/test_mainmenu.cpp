@@ -1,6 +1,7 @@
 // Start-up, the main menu and the frame: what the user sees first, the settings file as the main
 // menu reads it, the help command line, the layout switch of the frame, and Enter in every window.
 
+#include "helpviewer/helpchannel.h"
 #include "platform/twips.h"
 #include "platform/winhelp.h"
 #include "support/dialogscript.h"
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTimer>
 
 namespace {
@@ -136,6 +138,17 @@ private slots:
         QCOMPARE(launches[0].arguments, QStringList{"qztuse33.hlp"});
         QCOMPARE(launches[0].directory, dir);
         QCOMPARE(launches[1].arguments, QStringList({"qztuse33.hlp", "--topic", "3"}));
+
+        // A viewer showing the help file gets the requests instead: no viewer more.
+        HelpChannel viewer;
+        QVERIFY(viewer.claim(dir + QStringLiteral("/qztuse33.hlp"), 1));
+        QSignalSpy asked(&viewer, &HelpChannel::topicRequested);
+        MainMenu::existing()->findChild<QPushButton *>("MainHelp")->click();
+        QTest::keyClick(MainMenu::existing()->findChild<QPushButton *>("MainHelp"), Qt::Key_F1);
+        QTRY_COMPARE(asked.size(), 2);
+        QCOMPARE(asked[0][0].toInt(), 1);
+        QCOMPARE(asked[1][0].toInt(), 3);
+        QCOMPARE(launches.size(), size_t(2));
     }
 
     void enterPressesTheFocusedButtonInEveryWindow()
