@@ -3,6 +3,7 @@
 
 #include "app/amsgbox.h"
 #include "files/allyesno.h"
+#include "forms/activation.h"
 #include "platform/twips.h"
 #include "platform/winhelp.h"
 #include "settings/changefnt.h"
@@ -115,6 +116,32 @@ private slots:
             showDialog(dialog);
             QCOMPARE(where, program.frame->frameGeometry().topLeft() + Twips::point(offset.x(), offset.y()));
         }
+    }
+
+    // Windows place themselves when an activation comes from inside the program: "A" the program
+    // becomes active, "I" inactive, "W" one of its windows gets the focus, "N" none has it.
+    void activationFromInsideTheProgram_data()
+    {
+        QTest::addColumn<QString>("changes");
+        QTest::addColumn<bool>("inside");
+        QTest::newRow("start") << "IA" << true;
+        QTest::newRow("between own windows") << "AWNW" << true;
+        QTest::newRow("gone to another program") << "AWIN" << false;
+        QTest::newRow("back, before a window has it") << "AWINA" << false;
+        QTest::newRow("back, a window has it") << "AWINAW" << true;
+    }
+    void activationFromInsideTheProgram()
+    {
+        QFETCH(QString, changes);
+        QFETCH(bool, inside);
+        Activation activation;
+        for (const QChar c : changes) {
+            if (c == 'A' || c == 'I')
+                activation.applicationStateChanged(c == 'A' ? Qt::ApplicationActive : Qt::ApplicationInactive);
+            else
+                activation.focusWindowChanged(c == 'W');
+        }
+        QCOMPARE(activation.fromInsideProgram(), inside);
     }
 
     void questions_data()
