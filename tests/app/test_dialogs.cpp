@@ -125,7 +125,6 @@ private slots:
         QTest::addColumn<QString>("changes");
         QTest::addColumn<bool>("inside");
         QTest::newRow("start") << "IA" << true;
-        QTest::newRow("between own windows") << "AWNW" << true;
         QTest::newRow("gone to another program") << "AWIN" << false;
         QTest::newRow("back, before a window has it") << "AWINA" << false;
         QTest::newRow("back, a window has it") << "AWINAW" << true;
@@ -237,7 +236,6 @@ private slots:
     void personalizeShowsTheSettings_data()
     {
         QTest::addColumn<int>("depth");
-        QTest::newRow("7") << 7;
         QTest::newRow("1000 whole") << 1000;
         QTest::newRow("-32768 whole") << -32768;
     }
@@ -278,7 +276,6 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QByteArray>("file");
         QTest::newRow("name") << "InMyName" << "Jo" << QByteArray("5,\"Jo\",\"\"\r\n");
-        QTest::newRow("depth") << "DisplayUndo" << "7" << QByteArray("7,\"\",\"\"\r\n");
         QTest::newRow("refused depth, message 15 first") << "DisplayUndo" << "abc" << QByteArray("4,\"\",\"\"\r\n");
     }
     void altXKeepsWhatWasJustTyped()

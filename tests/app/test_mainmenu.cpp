@@ -1,17 +1,17 @@
 // Start-up, the main menu and the frame: what the user sees first, the settings file as the main
-// menu reads it, the help command line, the layout switch of the frame, and Enter in every window.
+// menu reads it, the help command line, and the layout switch of the frame.
 
+#include "forms/activation.h"
 #include "helpviewer/helpchannel.h"
 #include "platform/twips.h"
 #include "platform/winhelp.h"
-#include "support/dialogscript.h"
 #include "support/program.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
@@ -151,26 +151,6 @@ private slots:
         QCOMPARE(launches.size(), size_t(2));
     }
 
-    void enterPressesTheFocusedButtonInEveryWindow()
-    {
-        Program program;
-        QVERIFY(QTest::qWaitForWindowActive(program.frame));
-        const auto enter = [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); };
-        enter(); // "&Create" has the focus at start
-        QVERIFY(WorkArea::Display::existing());
-        DialogScript script({DialogScript::click("CancelCmd")});
-        for (int i = 0; i < 4; ++i) // from "&Hide Grid - Shapes" to "&Undo"
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        enter();
-        QCOMPARE(script.asked.size(), size_t(1));
-        QVERIFY(script.asked.front().startsWith(QStringLiteral("Undoboxes")));
-        Shapes::existing()->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(Shapes::existing()));
-        Shapes::existing()->findChild<QPushButton *>("NextFrame")->setFocus();
-        enter();
-        QCOMPARE(MGLOBAL::instance().PalettePage, 1);
-    }
-
     void frameHeightChoosesTheLayout()
     {
         Program program;
@@ -185,6 +165,20 @@ private slots:
         QCOMPARE(Program::formPosition(menu), Twips::point(1000, 1000));
         menu->Form_Activate();
         QCOMPARE(Program::formPosition(menu), Twips::point(1000, 1000));
+    }
+
+    // The area activates its child again as the program comes back from another one: no placing.
+    void comingBackFromAnotherProgramPlacesNothing()
+    {
+        Program program;
+        MainMenu *menu = MainMenu::existing();
+        program.frame->moveForm(menu, 0, 0);
+        Activation &activation = Activation::program();
+        activation.applicationStateChanged(Qt::ApplicationActive);
+        activation.applicationStateChanged(Qt::ApplicationInactive);
+        emit program.frame->area()->subWindowActivated(program.frame->area()->subWindowList().first());
+        QCOMPARE(Program::formPosition(menu), QPoint(0, 0));
+        activation.focusWindowChanged(true); // a window of the program has the focus again
     }
 
     void createOpensTheWorkAreaAndClosesTheMenu()

@@ -211,23 +211,6 @@ private slots:
         QVERIFY(Shapes::existing()->isVisible());
     }
 
-    void aTypedFolderNameOpensTheFolder()
-    {
-        QTemporaryDir dir;
-        Program program;
-        program.create();
-        QString shown;
-        DialogScript script({[&](QDialog &d) {
-            D::typeFile(dir.path())(d);
-            QVERIFY(d.isVisible());
-            shown = static_cast<QFileDialog &>(d).directory().path();
-            d.reject();
-        }});
-        display()->FileOpen_Click();
-        QCOMPARE(shown, dir.path());
-        QVERIFY(script.allAnswered());
-    }
-
     void aShapeThatDoesNotExistStopsThePictures()
     {
         QTemporaryDir dir;
