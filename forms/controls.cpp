@@ -13,9 +13,8 @@ namespace Controls {
 namespace {
 QRect pixels(const QRect &twips) { return Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()); }
 
-// A command button as the program's users know it from the platform it comes from: Enter presses
-// the button that has the focus in every window, not only in dialogs; and its access key moves the
-// focus to it before pressing it, so that the box being left keeps what was typed into it.
+// Enter presses the button that has the focus in every window, not only in dialogs; and its access
+// key moves the focus to it before pressing it, so that the box being left keeps what was typed.
 class CommandButton : public QPushButton {
 public:
     using QPushButton::QPushButton;
