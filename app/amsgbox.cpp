@@ -4,10 +4,12 @@
 #include "files/messages.h"
 #include "platform/twips.h"
 #include "forms/uifont.h"
+#include "platform/winhelp.h"
 #include "workarea/mglobal.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 AMsgbox::AMsgbox()
     : ProgramDialog(QStringLiteral("Help"), 2610, 2190, {3600, 2000, 4650, 3000})
@@ -30,6 +32,8 @@ AMsgbox::AMsgbox()
     setTabOrder(AMsgExit, TextMsg);
     AMsgExit->setFocus();
     connect(AMsgExit, &QPushButton::clicked, this, &AMsgbox::AMsgExit_Click);
+    // No topic of its own: F1 opens the help at its contents.
+    new QShortcut(QKeySequence(Qt::Key_F1), this, [] { WinHelp::showContents(); });
 }
 
 void AMsgbox::Form_Load()

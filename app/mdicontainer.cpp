@@ -2,6 +2,7 @@
 
 #include "app/amsgbox.h"
 #include "app/mainmenu.h"
+#include "forms/activation.h"
 #include "forms/modal.h"
 #include "palette/shapes.h"
 #include "palette/shapeicons.h"
@@ -32,8 +33,9 @@ MDIContainer::MDIContainer()
     setCentralWidget(area_);
     setWindowIcon(QIcon(QPixmap::fromImage(ShapeIcons::programIcon())));
     resize(Twips::size(kClientWidth, kClientHeight));
+    // The area also activates its child again when the user comes back from another program.
     connect(area_, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow *sub) {
-        if (sub && sub->widget())
+        if (sub && sub->widget() && Activation::program().fromInsideProgram())
             QMetaObject::invokeMethod(sub->widget(), "Form_Activate");
     });
 }
@@ -159,9 +161,10 @@ void MDIContainer::changeEvent(QEvent *event)
     if (event->type() == QEvent::WindowStateChange)
         MDIForm_Resize();
     // The active child becomes the active window with its frame, and places itself again; this
-    // also runs after the first resize at start, which has moved it to the resize's place.
+    // also runs after the first resize at start, which has moved it to the resize's place. Coming
+    // back from another program leaves it where it is.
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        if (QWidget *form = activeForm())
+        if (QWidget *form = activeForm(); form && Activation::program().fromInsideProgram())
             QMetaObject::invokeMethod(form, "Form_Activate");
     }
 }

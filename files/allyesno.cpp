@@ -4,10 +4,12 @@
 #include "files/messages.h"
 #include "platform/twips.h"
 #include "forms/uifont.h"
+#include "platform/winhelp.h"
 #include "workarea/mglobal.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 
 AllYesNo::AllYesNo()
     : ProgramDialog(QStringLiteral("Help"), 2700, 1335, {3500, 2000, 4500, 3000})
@@ -24,6 +26,8 @@ AllYesNo::AllYesNo()
     AllYes->setFocus();
     connect(AllYes, &QPushButton::clicked, this, &AllYesNo::AllYes_Click);
     connect(AllNo, &QPushButton::clicked, this, &AllYesNo::AllNo_Click);
+    // No topic of its own: F1 opens the help at its contents.
+    new QShortcut(QKeySequence(Qt::Key_F1), this, [] { WinHelp::showContents(); });
 }
 
 void AllYesNo::Form_Load()

@@ -61,12 +61,13 @@ void FileDir::FileDirectory()
         CMDialog1.setOption(QFileDialog::DontUseNativeDialog);
         CMDialog1.setNameFilters(nameFilters(kFilter));
         CMDialog1.selectNameFilter(CMDialog1.nameFilters().value(0));
+        // Any name typed is taken, also for opening: a missing file is answered by the open
+        // itself, with the program's own message. A folder's name still opens the folder.
+        CMDialog1.setFileMode(QFileDialog::AnyFile);
         if (g.FileChoice == FileOrder::Open) {
             CMDialog1.setAcceptMode(QFileDialog::AcceptOpen);
-            CMDialog1.setFileMode(QFileDialog::ExistingFile);
         } else {
             CMDialog1.setAcceptMode(QFileDialog::AcceptSave);
-            CMDialog1.setFileMode(QFileDialog::AnyFile);
             CMDialog1.setDefaultSuffix(QStringLiteral("Pic"));
         }
         CMDialog1.selectFile(g.ModelFileName);

@@ -2,18 +2,50 @@
 
 #include "platform/twips.h"
 
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
+#include <QShortcutEvent>
 
 namespace Controls {
 
 namespace {
 QRect pixels(const QRect &twips) { return Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()); }
+
+// Enter presses the button that has the focus in every window, not only in dialogs; and its access
+// key moves the focus to it before pressing it, so that the box being left keeps what was typed.
+class CommandButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+            click();
+        else
+            QPushButton::keyPressEvent(event);
+    }
+
+    bool event(QEvent *event) override
+    {
+        if (event->type() == QEvent::Shortcut && !static_cast<QShortcutEvent *>(event)->isAmbiguous()
+            && focusPolicy() != Qt::NoFocus) {
+            // Leaving the box may show a message, and the window may go away while it is up.
+            const QPointer<CommandButton> self(this);
+            setFocus(Qt::ShortcutFocusReason);
+            if (!self || !isVisible())
+                return true;
+        }
+        return QPushButton::event(event);
+    }
+};
 } // namespace
 
 QPushButton *button(QWidget *parent, const char *name, const QString &caption, const QRect &twips)
 {
-    auto *b = new QPushButton(caption, parent);
+    auto *b = new CommandButton(caption, parent);
     b->setObjectName(QLatin1String(name));
     b->setGeometry(pixels(twips));
     return b;
@@ -23,6 +55,8 @@ QLabel *label(QWidget *parent, const char *name, const QString &caption, const Q
 {
     auto *l = new QLabel(caption, parent);
     l->setObjectName(QLatin1String(name));
+    // Labels show names and texts from files: a "<b>" or "&lt;" in them is meant as typed.
+    l->setTextFormat(Qt::PlainText);
     l->setGeometry(pixels(twips));
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     if (background.isValid()) {

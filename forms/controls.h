@@ -16,10 +16,12 @@ namespace Controls {
 inline const QColor kCyan{0x00, 0xFF, 0xFF};
 inline const QColor kYellow{0xFF, 0xFF, 0x00};
 
-// A button at `twips` (left, top, width, height).
+// A button at `twips` (left, top, width, height). Enter presses it while it has the focus, and its
+// access key moves the focus to it before pressing it.
 QPushButton *button(QWidget *parent, const char *name, const QString &caption, const QRect &twips);
 
-// A label at `twips`, black text on `background` when one is given.
+// A label at `twips`, black text on `background` when one is given. It shows its text as plain
+// text, blanks and all.
 QLabel *label(QWidget *parent, const char *name, const QString &caption, const QRect &twips,
               const QColor &background = QColor());
 

@@ -1,5 +1,6 @@
 #include "programdialog.h"
 
+#include "forms/activation.h"
 #include "forms/formhost.h"
 #include "platform/twips.h"
 #include "platform/windowplacement.h"
@@ -35,6 +36,6 @@ void ProgramDialog::showEvent(QShowEvent *event)
 void ProgramDialog::changeEvent(QEvent *event)
 {
     QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && Activation::program().fromInsideProgram())
         Form_Activate();
 }

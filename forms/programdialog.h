@@ -1,7 +1,7 @@
 #pragma once
 // Common ground of the program's own small dialogs: a fixed dialog border around a client area of
-// a designed size, no owner window, and a place relative to the frame taken each time the dialog
-// becomes active.
+// a designed size, no owner window, and a place relative to the frame taken when the dialog opens
+// and each time it becomes active inside the program.
 
 #include <QDialog>
 

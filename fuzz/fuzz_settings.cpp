@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <optional>
+#include <string>
 #include <unistd.h>
 
 namespace {
@@ -51,54 +52,67 @@ Expected expectedRead(QByteArray data)
 {
     const bool cut = data.size() > PersonalFile::kMaxBytes;
     data.truncate(PersonalFile::kMaxBytes);
-    qsizetype pos = 0;
-    const auto at = [&](qsizetype i) { return i < data.size() ? int(uint8_t(data[i])) : -1; };
-    const auto skipBlanks = [&] {
-        while (at(pos) == ' ' || at(pos) == '\t')
+    const std::string bytes = data.toStdString();
+    size_t pos = 0;
+    const auto at = [&](size_t i) { return i < bytes.size() ? int(uint8_t(bytes[i])) : -1; };
+    const auto skipBlanks = [&] { pos = std::min(bytes.find_first_not_of(" \t", pos), bytes.size()); };
+    // One comma, or one line end with CR LF as one.
+    const auto delimiter = [&] {
+        if (at(pos) == ',' || at(pos) == '\n')
             ++pos;
+        else if (at(pos) == '\r')
+            pos += at(pos + 1) == '\n' ? 2 : 1;
     };
-    // After a number or a closing quote only blanks, then a comma, a line end or the true end.
-    const auto fieldEnds = [&] {
-        skipBlanks();
-        const int c = at(pos);
-        if (c == -1)
-            return !cut;
-        if (c != ',' && c != '\r' && c != '\n')
-            return false;
-        pos += (c == '\r' && at(pos + 1) == '\n') ? 2 : 1;
-        return true;
+    // Where a run of characters not in `stops` ends; npos when it runs into the place reading stopped.
+    const auto runTo = [&](const char *stops) {
+        const size_t end = std::min(bytes.find_first_of(stops, pos), bytes.size());
+        return end == bytes.size() && cut ? std::string::npos : end;
     };
     const auto text = [&]() -> std::optional<QString> {
         skipBlanks();
-        const int first = at(pos);
-        if (first == -1)
+        if (pos == bytes.size())
             return std::nullopt;
-        const bool quoted = first == '"';
+        const bool quoted = at(pos) == '"';
         pos += quoted;
-        const qsizetype start = pos;
-        for (int c = at(pos); c != -1 && c != '\r' && c != '\n' && c != (quoted ? '"' : ','); c = at(++pos)) {
+        const size_t end = runTo(quoted ? "\"" : ",\r\n");
+        if (end == std::string::npos)
+            return std::nullopt;
+        const QString value = QString::fromStdString(bytes.substr(pos, end - pos));
+        pos = end;
+        if (quoted && at(pos) == '"') {
+            ++pos;
+            skipBlanks();
         }
-        if (quoted && at(pos) != '"')
-            return std::nullopt;
-        const QString value = QString::fromUtf8(data.sliced(start, pos - start));
-        pos += quoted;
-        if (!fieldEnds())
-            return std::nullopt;
+        delimiter();
         return value;
     };
 
     Expected e;
     skipBlanks();
-    const bool negative = at(pos) == '-';
-    pos += negative;
+    const size_t end = runTo(", \t\r\n");
+    if (end == std::string::npos)
+        return e;
+    std::string number = bytes.substr(pos, end - pos);
+    if (number.size() > 1 && number[0] == '+' && number[1] != '-')
+        number.erase(0, 1);
+    const bool negative = !number.empty() && number[0] == '-';
+    const std::string digits = number.substr(negative);
+    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos)
+        return e;
     long value = 0;
-    int digits = 0;
-    for (; at(pos) >= '0' && at(pos) <= '9'; ++pos, ++digits)
-        value = std::min(value * 10 + (at(pos) - '0'), 100000L);
+    for (const char c : digits)
+        value = std::min(value * 10 + (c - '0'), 100000L);
     value = negative ? -value : value;
-    if (digits == 0 || value < INT16_MIN || value > INT16_MAX || !fieldEnds())
+    if (value < INT16_MIN || value > INT16_MAX)
         return e;
     e.depth = int16_t(value);
+    pos = end;
+    if (at(pos) == ' ' || at(pos) == '\t') {
+        skipBlanks();
+        pos += at(pos) == ',';
+    } else {
+        delimiter();
+    }
     if (!(e.name = text()))
         return e;
     e.complete = text().has_value();

@@ -1,6 +1,9 @@
 #include "helpviewer.h"
 
+#include "helpchannel.h"
+
 #include <QAction>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QSignalBlocker>
@@ -108,6 +111,36 @@ void HelpViewer::openFile(const QString &path, int topic)
     }
     m_contents->show();
     showTopic(topic);
+}
+
+bool HelpViewer::claimChannel(const QString &path, int topic)
+{
+    auto *channel = new HelpChannel(this);
+    if (!channel->claim(path, topic)) {
+        delete channel;
+        return false;
+    }
+    m_channel = channel;
+    connect(channel, &HelpChannel::topicRequested, this, [this](int number) {
+        showTopic(number);
+        bringForward();
+    });
+    return true;
+}
+
+void HelpViewer::bringForward()
+{
+    showMaximized();
+    raise();
+    activateWindow();
+}
+
+void HelpViewer::closeEvent(QCloseEvent *event)
+{
+    // From now on a request starts a new viewer rather than reaching this one as it goes.
+    if (m_channel)
+        m_channel->close();
+    QMainWindow::closeEvent(event);
 }
 
 void HelpViewer::showProblem(const QString &heading, const QString &details)

@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 
+class HelpChannel;
 class QAction;
 class QLabel;
 class QListWidget;
@@ -26,11 +27,21 @@ public:
 
     int currentTopic() const { return m_history.current(); }
 
+    // Becomes the one viewer of the help file at `path`, unless another viewer already shows it:
+    // then the request for `topic` goes to that one and false is returned. The one viewer shows
+    // the topic of every later request for the file, and comes forward with it.
+    bool claimChannel(const QString &path, int topic);
+    // Shows the window maximized, in front and active.
+    void bringForward();
+
 public slots:
     void showTopic(int number);
     void showContents();
     void goBack();
     void goForward();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void display(int number);
@@ -45,4 +56,5 @@ private:
     QAction *m_back = nullptr;
     QAction *m_forward = nullptr;
     QAction *m_home = nullptr;
+    HelpChannel *m_channel = nullptr;
 };

@@ -1,4 +1,5 @@
-// The Brickloom help viewer: "winhelp.exe FILE [--topic N]" shows the help file, maximized and in front.
+// The Brickloom help viewer: "winhelp.exe FILE [--topic N]" shows the help file, maximized and in front;
+// when a viewer already shows that file, it shows the topic instead.
 
 #include "helpcommandline.h"
 #include "helpviewer.h"
@@ -16,17 +17,17 @@ int main(int argc, char *argv[])
     HelpViewer viewer;
     const HelpCommandLine command = HelpCommandLine::parse(QApplication::arguments());
     if (command.isValid()) {
-        viewer.openFile(HelpCommandLine::resolveFile(command.file(), QDir::currentPath(),
-                                                     QApplication::applicationDirPath()),
-                        command.topic());
+        const QString path = HelpCommandLine::resolveFile(command.file(), QDir::currentPath(),
+                                                          QApplication::applicationDirPath());
+        if (!viewer.claimChannel(path, command.topic()))
+            return 0; // the viewer already showing the file shows the topic
+        viewer.openFile(path, command.topic());
     } else {
         const QString text = command.errorString() + u' ' + HelpCommandLine::usage();
         std::fprintf(stderr, "%s\n", qPrintable(text));
         viewer.showProblem(QObject::tr("The help viewer was started the wrong way"), text);
     }
 
-    viewer.showMaximized();
-    viewer.raise();
-    viewer.activateWindow();
+    viewer.bringForward();
     return app.exec();
 }

@@ -155,6 +155,8 @@ QPlainTextEdit *Shapes::helpPanel()
         HelpText->setObjectName(QStringLiteral("HelpText"));
         HelpText->setGeometry(Twips::rect(35, 780, 2055, 4590));
         HelpText->setFont(UiFont::sansSerif(8.25));
+        // A narrower margin than the default, so that all of the text shows at once in the box.
+        HelpText->document()->setDocumentMargin(2);
         HelpText->setReadOnly(true);
         HelpText->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
         Controls::setTextBackground(HelpText, Controls::kCyan);

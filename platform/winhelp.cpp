@@ -1,5 +1,7 @@
 #include "winhelp.h"
 
+#include "helpviewer/helpchannel.h"
+
 #include <QDir>
 #include <QProcess>
 
@@ -14,23 +16,26 @@ Launcher &launcher()
     return current;
 }
 
-void start(const QStringList &arguments)
+void start(int topic, const QStringList &arguments)
 {
     // The command line names the viewer relative to the current directory; a bare name would be
     // looked up on PATH instead.
     const QDir here = QDir::current();
+    // A viewer that already shows the help file takes the request and comes forward.
+    if (HelpChannel::handOver(here.absoluteFilePath(QString::fromLatin1(kHelpFile)), topic))
+        return;
     launcher()(here.absoluteFilePath(QString::fromLatin1(kViewer)), arguments, here.absolutePath());
 }
 } // namespace
 
 void showContents()
 {
-    start({QString::fromLatin1(kHelpFile)});
+    start(1, {QString::fromLatin1(kHelpFile)});
 }
 
 void showTopic(int topic)
 {
-    start({QString::fromLatin1(kHelpFile), QStringLiteral("--topic"), QString::number(topic)});
+    start(topic, {QString::fromLatin1(kHelpFile), QStringLiteral("--topic"), QString::number(topic)});
 }
 
 void setLauncher(Launcher l)

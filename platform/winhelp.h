@@ -1,5 +1,6 @@
 #pragma once
-// Starts the help viewer, a separate program beside this one, without waiting for it.
+// Starts the help viewer, a separate program beside this one, without waiting for it; a viewer that
+// already shows the help file is asked to show the topic instead.
 
 #include <QString>
 #include <QStringList>

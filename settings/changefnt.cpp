@@ -17,17 +17,57 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QValidator>
 
 namespace {
 constexpr int kEnter = 13;
 constexpr int kDoubleQuote = 34;
 
-QLineEdit *entryBox(QWidget *parent, const char *name, QRect geometry, int maxLength)
+// Limits what is typed or pasted into a box as a length limit does, keeping of an edit only as
+// much as fits, but shows whole what the program itself puts there (a stored depth of -32768).
+class TypingLimit : public QValidator {
+public:
+    TypingLimit(QLineEdit *box, int limit) : QValidator(box), limit_(limit) { box->setValidator(this); }
+
+    // The program's own text, shown whole.
+    static void setText(QLineEdit *box, const QString &text)
+    {
+        static_cast<const TypingLimit *>(box->validator())->shown_ = text;
+        box->setText(text);
+    }
+
+    State validate(QString &input, int &pos) const override
+    {
+        if (input.size() > limit_) {
+            // The edit put something new between an unchanged head and tail.
+            const qsizetype common = std::min(input.size(), shown_.size());
+            qsizetype head = 0;
+            while (head < common && input[head] == shown_[head])
+                ++head;
+            qsizetype tail = 0;
+            while (tail < common - head && input[input.size() - 1 - tail] == shown_[shown_.size() - 1 - tail])
+                ++tail;
+            const qsizetype fits = std::max<qsizetype>(0, limit_ - head - tail);
+            if (input.size() - head - tail > fits) {
+                input = input.left(head + fits) + input.right(tail);
+                pos = int(head + fits);
+            }
+        }
+        shown_ = input;
+        return Acceptable;
+    }
+
+private:
+    int limit_;
+    mutable QString shown_;
+};
+
+QLineEdit *entryBox(QWidget *parent, const char *name, QRect geometry, int typingLimit)
 {
     auto *box = new QLineEdit(parent);
     box->setObjectName(QLatin1String(name));
     box->setGeometry(geometry);
-    box->setMaxLength(maxLength);
+    new TypingLimit(box, typingLimit);
     Controls::setTextBackground(box, Controls::kYellow);
     return box;
 }
@@ -69,8 +109,8 @@ ChangeFnt::ChangeFnt()
 void ChangeFnt::Form_Load()
 {
     const MGLOBAL &g = MGLOBAL::instance();
-    DisplayUndo->setText(QString::number(g.UndoDepth));
-    InMyName->setText(g.UserName);
+    TypingLimit::setText(DisplayUndo, QString::number(g.UndoDepth));
+    TypingLimit::setText(InMyName, g.UserName);
 }
 
 void ChangeFnt::DisplayUndo_KeyPress(int &keyAscii)

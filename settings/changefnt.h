@@ -18,6 +18,7 @@ public:
     void Form_Load();
 
     static constexpr int kHelpTopic = 7;
+    // How much can be typed into the boxes; what the program puts there is shown whole.
     static constexpr int kMaxNameLength = 97;
     static constexpr int kMaxDepthLength = 3;
 

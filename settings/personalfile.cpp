@@ -18,6 +18,16 @@ constexpr int kEnd = -1;
 bool isBlank(int c) { return c == ' ' || c == '\t'; }
 bool isLineEnd(int c) { return c == '\r' || c == '\n'; }
 
+// Field 1's form: an optional sign and digits within the 16-bit range. A fraction such as 2.5 is
+// refused rather than rounded: the program never writes one, and a depth it did not write is
+// better left unread than guessed at (the depth box is where typed fractions are rounded).
+std::optional<int16_t> depthNumber(QByteArrayView text)
+{
+    if (text.startsWith('+') && !text.sliced(1).startsWith('-'))
+        text = text.sliced(1);
+    return NumberText::wholeNumber(text);
+}
+
 // Takes the fields of the settings line one after the other, by the rules beside PersonalFile::read.
 class FieldReader
 {
@@ -28,11 +38,18 @@ public:
     {
         skipBlanks();
         const qsizetype start = pos_;
-        while (!endsField(peek()) && !isBlank(peek()))
+        while (peek() != kEnd && peek() != ',' && !isBlank(peek()) && !isLineEnd(peek()))
             ++pos_;
-        const std::optional<int16_t> value = NumberText::wholeNumber(data_.sliced(start, pos_ - start));
-        if (!value || !endField())
+        if (cutHere())
             return std::nullopt;
+        const std::optional<int16_t> value = depthNumber(data_.sliced(start, pos_ - start));
+        if (value && isBlank(peek())) {
+            // Further blanks and one comma belong to the blank that ended the number.
+            skipBlanks();
+            skip(',');
+        } else {
+            skipDelimiter();
+        }
         return value;
     }
 
@@ -40,54 +57,41 @@ public:
     {
         skipBlanks();
         if (peek() == kEnd)
-            return std::nullopt;
-        if (peek() == '"') {
-            const qsizetype start = ++pos_;
-            while (peek() != '"' && peek() != kEnd && !isLineEnd(peek()))
-                ++pos_;
-            if (peek() != '"')
-                return std::nullopt;
-            const QString quoted = QString::fromUtf8(data_.sliced(start, pos_ - start));
-            ++pos_;
-            if (!endField())
-                return std::nullopt;
-            return quoted;
-        }
+            return std::nullopt; // the file ends before the field
+        const bool quoted = skip('"');
         const qsizetype start = pos_;
-        while (!endsField(peek()))
+        while (peek() != kEnd && (quoted ? peek() != '"' : peek() != ',' && !isLineEnd(peek())))
             ++pos_;
-        const QString bare = QString::fromUtf8(data_.sliced(start, pos_ - start));
-        if (!endField())
+        if (cutHere())
             return std::nullopt;
-        return bare;
+        const QString value = QString::fromUtf8(data_.sliced(start, pos_ - start));
+        if (quoted && skip('"'))
+            skipBlanks();
+        skipDelimiter();
+        return value;
     }
 
 private:
     int peek() const { return pos_ < data_.size() ? static_cast<unsigned char>(data_[pos_]) : kEnd; }
-    static bool endsField(int c) { return c == kEnd || c == ',' || isLineEnd(c); }
+    // A field that runs into the place where reading stopped has no known end.
+    bool cutHere() const { return cut_ && peek() == kEnd; }
 
+    bool skip(char c)
+    {
+        const bool here = peek() == c;
+        pos_ += here;
+        return here;
+    }
     void skipBlanks()
     {
         while (isBlank(peek()))
             ++pos_;
     }
-
-    // Blanks, then the comma, the line end (CR LF counts once) or the real end of the file.
-    bool endField()
+    // A comma or a line end (CR LF counts once); anything else already begins the next field.
+    void skipDelimiter()
     {
-        skipBlanks();
-        const int c = peek();
-        if (c == ',' || c == '\n') {
-            ++pos_;
-            return true;
-        }
-        if (c == '\r') {
-            ++pos_;
-            if (peek() == '\n')
-                ++pos_;
-            return true;
-        }
-        return c == kEnd && !cut_;
+        if (!skip(',') && !skip('\n') && skip('\r'))
+            skip('\n');
     }
 
     QByteArrayView data_;
@@ -149,7 +153,12 @@ QString PersonalFile::location(const QString &programDir, const QString &dataDir
     if (QFileInfo(programDir).isWritable())
         return kFileName;
     QDir().mkpath(dataDir);
-    return QDir(dataDir).filePath(kFileName);
+    const QString own = QDir(dataDir).filePath(kFileName);
+    // On the first start the user's file begins as the default installed beside the program. A
+    // copy never replaces a file, and the user must be able to write it.
+    if (!QFileInfo::exists(own) && QFile::copy(QDir(programDir).filePath(kFileName), own))
+        QFile::setPermissions(own, QFile::permissions(own) | QFile::ReadOwner | QFile::WriteOwner);
+    return own;
 }
 
 QString PersonalFile::location()

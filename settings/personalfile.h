@@ -23,15 +23,19 @@ public:
     static bool write(const QString &path, const MGLOBAL &g);
 
     // Reads field 1 into UndoDepth, field 2 into UserName and field 3 into nothing, each variable
-    // taking its value as soon as its field has been read; stops at the first field in a wrong form
-    // and returns whether all three were read. A missing file is simply false. The fields:
-    // - blanks (space, tab) before a field are skipped; a field ends at a comma, a line end or the
-    //   end of the file, and after a number or a closing quote only blanks may come before that;
-    // - field 1 is an optional "-" and digits within -32768..32767. Empty, a fraction (2.5), a "+"
-    //   or a quoted number is an error: the writer makes none of them;
-    // - fields 2 and 3 are texts: quoted, everything between the quotes, commas included, on one
-    //   line (a quote left open to the line end or the end of the file is an error); or unquoted,
-    //   everything up to the next comma or line end.
+    // taking its value as soon as its field has been read; stops at the first field it cannot read
+    // and returns whether all three were read. A missing file is simply false. The reading rule:
+    // - blanks (space, tab) before a field are skipped;
+    // - field 1 is a number: it ends at the first comma, blank or line end, and must be an
+    //   optional sign and digits within -32768..32767 (empty, 2.5 or "4" are not);
+    // - fields 2 and 3 are texts: a quoted text is everything between its quotes, commas and line
+    //   ends included, up to the end of the file if the closing quote never comes; an unquoted
+    //   text runs to the next comma or line end;
+    // - a field ends with one comma or one line end (CR LF counts once); after a blank that ends
+    //   a number, further blanks and one comma belong to it, and after a closing quote, blanks do.
+    //   Anything else there begins the next field;
+    // - a field that the file ends before is missing. Reading stops after kMaxBytes: a field that
+    //   runs into that place cannot be read either.
     static bool read(const QString &path, MGLOBAL &g);
 
     // What a complete read implies: a depth of 0 means the default depth. No range check beyond.
@@ -43,7 +47,8 @@ public:
 
     // Where the settings file lives: beside the program, by its name alone (the main menu makes
     // the program's folder current), while that folder can be written, as in a build tree; in
-    // the user's data folder when it cannot, as for an installed program.
+    // the user's data folder when it cannot, as for an installed program, which copies the default
+    // file beside it there when the user has none yet.
     static QString location();
     static QString location(const QString &programDir, const QString &dataDir);
 };

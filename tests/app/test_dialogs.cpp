@@ -3,6 +3,7 @@
 
 #include "app/amsgbox.h"
 #include "files/allyesno.h"
+#include "forms/activation.h"
 #include "platform/twips.h"
 #include "platform/winhelp.h"
 #include "settings/changefnt.h"
@@ -28,6 +29,18 @@ D::Answer whileShown(std::function<void(QDialog &)> act)
 }
 
 QString settingsFile() { return QCoreApplication::applicationDirPath() + QStringLiteral("/Personal.qzt"); }
+
+void showDialog(const QString &dialog)
+{
+    if (dialog == "AMsgbox")
+        AMsgbox::showModal();
+    else if (dialog == "AllYesNo")
+        AllYesNo::ask(1);
+    else if (dialog == "Undoboxes")
+        Undoboxes::showModal();
+    else
+        ChangeFnt::showModal();
+}
 
 QByteArray settingsBytes()
 {
@@ -100,16 +113,34 @@ private slots:
                 where = d.frameGeometry().topLeft();
                 d.close();
             })});
-            if (dialog == "AMsgbox")
-                AMsgbox::showModal();
-            else if (dialog == "AllYesNo")
-                AllYesNo::ask(1);
-            else if (dialog == "Undoboxes")
-                Undoboxes::showModal();
-            else
-                ChangeFnt::showModal();
+            showDialog(dialog);
             QCOMPARE(where, program.frame->frameGeometry().topLeft() + Twips::point(offset.x(), offset.y()));
         }
+    }
+
+    // Windows place themselves when an activation comes from inside the program: "A" the program
+    // becomes active, "I" inactive, "W" one of its windows gets the focus, "N" none has it.
+    void activationFromInsideTheProgram_data()
+    {
+        QTest::addColumn<QString>("changes");
+        QTest::addColumn<bool>("inside");
+        QTest::newRow("start") << "IA" << true;
+        QTest::newRow("gone to another program") << "AWIN" << false;
+        QTest::newRow("back, before a window has it") << "AWINA" << false;
+        QTest::newRow("back, a window has it") << "AWINAW" << true;
+    }
+    void activationFromInsideTheProgram()
+    {
+        QFETCH(QString, changes);
+        QFETCH(bool, inside);
+        Activation activation;
+        for (const QChar c : changes) {
+            if (c == 'A' || c == 'I')
+                activation.applicationStateChanged(c == 'A' ? Qt::ApplicationActive : Qt::ApplicationInactive);
+            else
+                activation.focusWindowChanged(c == 'W');
+        }
+        QCOMPARE(activation.fromInsideProgram(), inside);
     }
 
     void questions_data()
@@ -202,15 +233,26 @@ private slots:
         QCOMPARE(MGLOBAL::instance().UndoChoice, 0);
     }
 
+    void personalizeShowsTheSettings_data()
+    {
+        QTest::addColumn<int>("depth");
+        QTest::newRow("1000 whole") << 1000;
+        QTest::newRow("-32768 whole") << -32768;
+    }
     void personalizeShowsTheSettings()
     {
+        QFETCH(int, depth);
         Program program;
-        MGLOBAL::instance().UndoDepth = 7;
+        MGLOBAL::instance().UndoDepth = int16_t(depth);
         MGLOBAL::instance().UserName = QStringLiteral("Ann, B.");
-        QString depth, name, focused;
+        QString shown, pasted, name, focused;
         QSize client;
         DialogScript script({whileShown([&](QDialog &d) {
-            depth = d.findChild<QLineEdit *>("DisplayUndo")->text();
+            auto *box = d.findChild<QLineEdit *>("DisplayUndo");
+            shown = box->text();
+            box->selectAll();
+            box->insert(QStringLiteral("12345")); // as a paste does
+            pasted = box->text();
             name = d.findChild<QLineEdit *>("InMyName")->text();
             focused = d.focusWidget()->objectName();
             client = d.size();
@@ -218,11 +260,45 @@ private slots:
         })});
         MainMenu::existing()->Personalize_Click();
         QCOMPARE(script.asked.front(), QStringLiteral("ChangeFnt"));
-        QCOMPARE(depth, QStringLiteral("7"));
+        QCOMPARE(shown, QString::number(depth));
+        QCOMPARE(pasted, QStringLiteral("123"));
         QCOMPARE(name, QStringLiteral("Ann, B."));
         QCOMPARE(focused, QStringLiteral("InMyName"));
         QCOMPARE(client, Twips::size(3975, 2685));
         QCOMPARE(settingsBytes(), QByteArray("<none>")); // the close box writes nothing
+    }
+
+    // The access key moves the focus to "E&xit to Menu" before pressing it: the box it leaves
+    // keeps what was typed, as leaving with the mouse or Enter does.
+    void altXKeepsWhatWasJustTyped_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("file");
+        QTest::newRow("name") << "InMyName" << "Jo" << QByteArray("5,\"Jo\",\"\"\r\n");
+        QTest::newRow("refused depth, message 15 first") << "DisplayUndo" << "abc" << QByteArray("4,\"\",\"\"\r\n");
+    }
+    void altXKeepsWhatWasJustTyped()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, file);
+        Program program;
+        MGLOBAL::instance().UndoDepth = 5;
+        std::vector<D::Answer> answers{whileShown([&](QDialog &d) {
+            auto *edit = d.findChild<QLineEdit *>(box);
+            edit->setFocus();
+            edit->clear();
+            QTest::keyClicks(edit, typed);
+            QTest::keyClick(edit, Qt::Key_X, Qt::AltModifier);
+            QTRY_VERIFY(!d.isVisible());
+        })};
+        if (typed == "abc")
+            answers.push_back(D::exitMessage());
+        DialogScript script(answers);
+        MainMenu::existing()->Personalize_Click();
+        QVERIFY(script.allAnswered());
+        QCOMPARE(settingsBytes(), file);
     }
 
     void enterWalksToExitAndWritesTheFile()
@@ -298,23 +374,33 @@ private slots:
         }
     }
 
-    void f1OpensTheDialogsHelpTopic()
+    // The questions and the message have no topic of their own: F1 opens the help's contents.
+    void f1OpensTheDialogsHelp_data()
     {
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QString>("arguments");
+        QTest::newRow("personalize") << "ChangeFnt" << "qztuse33.hlp --topic 7";
+        QTest::newRow("undo") << "Undoboxes" << "qztuse33.hlp --topic 9";
+        QTest::newRow("message") << "AMsgbox" << "qztuse33.hlp";
+        QTest::newRow("question") << "AllYesNo" << "qztuse33.hlp";
+    }
+    void f1OpensTheDialogsHelp()
+    {
+        QFETCH(QString, dialog);
+        QFETCH(QString, arguments);
         QStringList launched;
         WinHelp::setLauncher([&](const QString &, const QStringList &args, const QString &) {
             launched << args.join(' ');
             return true;
         });
         Program program;
-        const auto pressF1 = whileShown([](QDialog &d) {
+        DialogScript script({whileShown([](QDialog &d) {
             QTest::keyClick(d.focusWidget(), Qt::Key_F1);
             d.close();
-        });
-        DialogScript script({pressF1, pressF1});
-        ChangeFnt::showModal();
-        Undoboxes::showModal();
+        })});
+        showDialog(dialog);
         WinHelp::setLauncher(nullptr);
-        QCOMPARE(launched, QStringList({"qztuse33.hlp --topic 7", "qztuse33.hlp --topic 9"}));
+        QCOMPARE(launched, QStringList{arguments});
     }
 
     void pastedQuotesLeaveTheName()

@@ -1,6 +1,8 @@
 // Start-up, the main menu and the frame: what the user sees first, the settings file as the main
 // menu reads it, the help command line, and the layout switch of the frame.
 
+#include "forms/activation.h"
+#include "helpviewer/helpchannel.h"
 #include "platform/twips.h"
 #include "platform/winhelp.h"
 #include "support/program.h"
@@ -9,7 +11,9 @@
 #include <QFile>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTimer>
 
 namespace {
@@ -86,6 +90,9 @@ private slots:
         QTest::newRow("negative kept") << QByteArray("-3,\"x\",\"\"\r\n") << -3 << "x" << true << "x";
         QTest::newRow("ends after field 2") << QByteArray("0,\"Bo\"\r\n") << 0 << "Bo" << true << "";
         QTest::newRow("garbage") << QByteArray("\x01\x02zz") << 0 << "" << true << "";
+        // Shown as typed: no markup, no entities, every blank.
+        QTest::newRow("markup") << QByteArray("3,\"<b>Jo</b>\",\"\"") << 3 << "<b>Jo</b>" << true << "<b>Jo</b>";
+        QTest::newRow("entity, blanks") << QByteArray("3,\"Ann  &lt;3\",\"\"") << 3 << "Ann  &lt;3" << true << "Ann  &lt;3";
     }
     void settingsAsTheMainMenuReadsThem()
     {
@@ -101,6 +108,7 @@ private slots:
         QCOMPARE(MGLOBAL::instance().UserName, name);
         QCOMPARE(myName()->isVisibleTo(MainMenu::existing()), labelShown);
         QCOMPARE(myName()->text(), label);
+        QVERIFY(myName()->width() >= myName()->fontMetrics().horizontalAdvance(label));
     }
 
     void returningFromTheWorkAreaReadsTheSettingsAgain()
@@ -130,6 +138,17 @@ private slots:
         QCOMPARE(launches[0].arguments, QStringList{"qztuse33.hlp"});
         QCOMPARE(launches[0].directory, dir);
         QCOMPARE(launches[1].arguments, QStringList({"qztuse33.hlp", "--topic", "3"}));
+
+        // A viewer showing the help file gets the requests instead: no viewer more.
+        HelpChannel viewer;
+        QVERIFY(viewer.claim(dir + QStringLiteral("/qztuse33.hlp"), 1));
+        QSignalSpy asked(&viewer, &HelpChannel::topicRequested);
+        MainMenu::existing()->findChild<QPushButton *>("MainHelp")->click();
+        QTest::keyClick(MainMenu::existing()->findChild<QPushButton *>("MainHelp"), Qt::Key_F1);
+        QTRY_COMPARE(asked.size(), 2);
+        QCOMPARE(asked[0][0].toInt(), 1);
+        QCOMPARE(asked[1][0].toInt(), 3);
+        QCOMPARE(launches.size(), size_t(2));
     }
 
     void frameHeightChoosesTheLayout()
@@ -146,6 +165,20 @@ private slots:
         QCOMPARE(Program::formPosition(menu), Twips::point(1000, 1000));
         menu->Form_Activate();
         QCOMPARE(Program::formPosition(menu), Twips::point(1000, 1000));
+    }
+
+    // The area activates its child again as the program comes back from another one: no placing.
+    void comingBackFromAnotherProgramPlacesNothing()
+    {
+        Program program;
+        MainMenu *menu = MainMenu::existing();
+        program.frame->moveForm(menu, 0, 0);
+        Activation &activation = Activation::program();
+        activation.applicationStateChanged(Qt::ApplicationActive);
+        activation.applicationStateChanged(Qt::ApplicationInactive);
+        emit program.frame->area()->subWindowActivated(program.frame->area()->subWindowList().first());
+        QCOMPARE(Program::formPosition(menu), QPoint(0, 0));
+        activation.focusWindowChanged(true); // a window of the program has the focus again
     }
 
     void createOpensTheWorkAreaAndClosesTheMenu()

@@ -1,5 +1,5 @@
 // The real program in a real window: shapes dragged with the real mouse, taken out with right
-// clicks, the palette kept on top, typing into the Personalize window, and F1.
+// clicks, the palette kept on top, and typing into the Personalize window.
 
 #include "desktop.h"
 #include "palette/shapeicons.h"
@@ -186,18 +186,6 @@ private slots:
         // The name now stands on the main menu, in black on cyan.
         const QImage label = grab(QRect(mainMenuOrigin(frame) + Twips::point(4680, 6120), QSize(40, 10)));
         QCOMPARE(label.pixelColor(1, 1), QColor(0, 255, 255));
-    }
-
-    void f1InTheWorkAreaOpensItsHelpTopic()
-    {
-        Program program;
-        const QRect frame = startedFrame();
-        QVERIFY(openWorkArea(frame).isValid());
-        click(workAreaOrigin(frame) + QPoint(3, 3));
-        key(QStringLiteral("F1"));
-        const QString help = waitForWindow(QStringLiteral("^Brickloom Help - "));
-        QVERIFY(!help.isEmpty());
-        QCOMPARE(windowName(help), QStringLiteral("Brickloom Help - The work area"));
     }
 };
 

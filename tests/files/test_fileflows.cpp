@@ -221,12 +221,13 @@ private slots:
             QTest::newRow(qPrintable(file)) << bad.filePath(file);
         QTest::newRow("missing") << QStringLiteral("/nonexistent/none.Pic");
     }
+    // Typed into the dialog: the program's own open answers, also for a name that does not exist.
     void aFileThatCannotBeReadShowsNothing()
     {
         QFETCH(QString, name);
         Program program;
         program.create();
-        DialogScript script({D::chooseFile(name), D::exitMessage()});
+        DialogScript script({D::typeFile(name), D::exitMessage()});
         display()->FileOpen_Click();
         QVERIFY(script.allAnswered());
         QCOMPARE(script.asked.at(1), QStringLiteral("AMsgbox: File not found or wrong format. Check Filename and/or Directory."));

@@ -1,5 +1,6 @@
 // The help viewer: the shipped help file, the command line, and the window offscreen.
 
+#include "helpchannel.h"
 #include "helpcommandline.h"
 #include "helpfile.h"
 #include "helphistory.h"
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocalServer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -52,6 +54,7 @@ private slots:
     void unusableFileIsExplainedInTheWindow();
     void linksAndBackForwardKeys();
     void escapeCloses();
+    void oneViewerPerHelpFile();
 };
 
 void TestHelpViewer::helpFileHasTheTopicsTheProgramAsksFor_data()
@@ -278,6 +281,38 @@ void TestHelpViewer::escapeCloses()
     QVERIFY(QTest::qWaitForWindowActive(&viewer));
     QTest::keyClick(listOf(viewer), Qt::Key_Escape);
     QVERIFY(!viewer.isVisible());
+}
+
+void TestHelpViewer::oneViewerPerHelpFile()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("qztuse33.hlp");
+    QVERIFY(QFile::copy(kHelpFile, file));
+    HelpViewer first;
+    QVERIFY(first.claimChannel(file, 3));
+    first.openFile(file, 3);
+    // A second viewer for the same file hands its topic to the first, which comes forward.
+    HelpViewer second;
+    QVERIFY(!second.claimChannel(dir.path() + QStringLiteral("/./qztuse33.hlp"), 5));
+    QTRY_COMPARE(first.currentTopic(), 5);
+    QVERIFY(first.isVisible());
+    QVERIFY(HelpChannel::handOver(file, 1)); // as the program asks for the contents
+    QTRY_COMPARE(first.currentTopic(), 1);
+
+    // Once the first has closed, the next viewer takes the file, also over what a viewer that
+    // did not end cleanly left behind.
+    first.close();
+    QVERIFY(!HelpChannel::handOver(file, 1));
+    QLocalServer probe;
+    QVERIFY(probe.listen(HelpChannel::serverName(file)));
+    const QString left = probe.fullServerName();
+    probe.close();
+    QFile stale(left);
+    QVERIFY(stale.open(QIODevice::WriteOnly));
+    QVERIFY(second.claimChannel(file, 4));
+    second.openFile(file, 4);
+    QVERIFY(HelpChannel::handOver(file, 7));
+    QTRY_COMPARE(second.currentTopic(), 7);
 }
 
 QTEST_MAIN(TestHelpViewer)

@@ -3,12 +3,14 @@
 
 #include "palette/iconframe.h"
 #include "platform/twips.h"
+#include "forms/uifont.h"
 #include "platform/winhelp.h"
 #include "support/program.h"
 
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 
 namespace {
 Shapes *palette() { return Shapes::existing(); }
@@ -111,6 +113,9 @@ private slots:
         QVERIFY(text.startsWith(QStringLiteral("Click Left mouse button and hold down on any shape in 'Shapes'")));
         QVERIFY(text.endsWith(QStringLiteral("drag it to a new position.")));
         QCOMPARE(text.count(QStringLiteral("\n\n")), 4); // five paragraphs
+        // All of it at once, in the program's font: no scroll bar, and the last line inside.
+        QCOMPARE(helpText()->font(), UiFont::sansSerif(8.25));
+        QCOMPARE(helpText()->verticalScrollBar()->maximum(), 0);
         // Paging leaves the panel open over the new page; typing changes nothing.
         button("NextFrame")->click();
         QVERIFY(helpShown());

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <unistd.h>
 
 namespace {
 
@@ -23,6 +24,28 @@ void putFile(const QString &path, const QByteArray &bytes)
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(bytes), bytes.size());
 }
+
+// A folder as an installed program's is: not writable. Whether a folder can be written is asked
+// for the real user, and root can write anywhere, so meanwhile root's real user is an ordinary one.
+class ReadOnlyFolder
+{
+public:
+    explicit ReadOnlyFolder(const QString &path) : path_(path)
+    {
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
+        if (geteuid() == 0)
+            QVERIFY(setreuid(65534, uid_t(-1)) == 0);
+    }
+    ~ReadOnlyFolder()
+    {
+        if (geteuid() == 0)
+            setreuid(0, uid_t(-1));
+        QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+private:
+    QString path_;
+};
 
 MGLOBAL settings(int16_t depth, const QString &name)
 {
@@ -89,9 +112,11 @@ private slots:
             {"field 1 empty", ",\"x\",\"\"", false, 99, "before"},
             {"field 1 fraction", "2.5,\"x\",\"\"", false, 99, "before"},
             {"field 1 quoted", "\"4\",\"x\",\"\"", false, 99, "before"},
-            {"unclosed quote at line end", "5,\"abc\r\n\",\"\"", false, 5, "before"},
-            {"unclosed quote at file end", "5,\"abc\",\"xyz", false, 5, "abc"},
-            {"text after closing quote", "6,\"a\"b,\"\"", false, 6, "before"},
+            {"quote across the line end", "5,\"abc\r\n\",\"\"", true, 5, "abc\r\n"},
+            {"quote open to the file end", "5,\"abc\",\"xyz", true, 5, "abc"},
+            {"text after closing quote is field 3", "6,\"a\"b", true, 6, "a"},
+            {"blank ends the number", "4 abc,\"\"", true, 4, "abc"},
+            {"plus sign", "+5,\"a\",\"\"", true, 5, "a"},
             {"complete", "25,\"abc\",\"\"\r\n", true, 25, "abc"},
             {"zero means four", "0,\"\",\"\"\r\n", true, 4, ""},
             {"zero kept when incomplete", "0,\"abc\"", false, 0, "abc"},
@@ -133,13 +158,25 @@ private slots:
     void locationFollowsWhereThePersonCanWrite()
     {
         QTemporaryDir dir;
+        const QString program = dir.filePath("program"), data = dir.filePath("data/brickloom");
+        const QString mine = data + QStringLiteral("/Personal.qzt");
+        QVERIFY(QDir().mkpath(program));
+        putFile(program + QStringLiteral("/Personal.qzt"), "0,\"\",\"\"\r\n");
+        QFile::setPermissions(program + QStringLiteral("/Personal.qzt"), QFile::ReadOwner);
         // A writable program folder keeps the file beside the program, by its name alone.
-        QCOMPARE(PersonalFile::location(dir.path(), dir.filePath("data")), PersonalFile::kFileName);
-        QVERIFY(!QFileInfo::exists(dir.filePath("data")));
-        // An installed program's folder is not writable: the user's data folder is made and used.
-        const QString data = dir.filePath("data/brickloom");
-        QCOMPARE(PersonalFile::location(dir.filePath("no-such-folder"), data), data + QStringLiteral("/Personal.qzt"));
-        QVERIFY(QFileInfo(data).isDir());
+        QCOMPARE(PersonalFile::location(program, data), PersonalFile::kFileName);
+        QVERIFY(!QFileInfo::exists(data));
+        // An installed program's folder is not writable: the user's data folder is made and used,
+        // at first with a copy of the default beside the program, which the user can write.
+        {
+            const ReadOnlyFolder installed(program);
+            QCOMPARE(PersonalFile::location(program, data), mine);
+            QCOMPARE(fileBytes(mine), QByteArray("0,\"\",\"\"\r\n"));
+            QVERIFY(QFile::permissions(mine) & QFile::WriteOwner);
+            putFile(mine, "7,\"Mine\",\"\"\r\n");
+            QCOMPARE(PersonalFile::location(program, data), mine);
+        }
+        QCOMPARE(fileBytes(mine), QByteArray("7,\"Mine\",\"\"\r\n"));
     }
 
     void leadingNumber_data()

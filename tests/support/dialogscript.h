@@ -4,13 +4,16 @@
 
 #include "forms/modal.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 #include <vector>
 
@@ -69,6 +72,22 @@ public:
             // As if the dialog had accepted the name; its own checks (a missing file, replacing
             // one) would ask questions of their own.
             static_cast<QDialog &>(dialog).QDialog::accept();
+        };
+    }
+    // Types a name into the file dialog and presses Enter: the dialog's own checks run. A warning
+    // of its own is closed, which leaves the dialog open.
+    static Answer typeFile(const QString &path)
+    {
+        return [path](QDialog &d) {
+            d.show();
+            auto *name = d.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            QVERIFY(name);
+            name->setText(path);
+            QTimer::singleShot(0, [] {
+                if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+                    box->reject();
+            });
+            QTest::keyClick(name, Qt::Key_Return);
         };
     }
     static Answer cancel() { return [](QDialog &d) { d.reject(); }; }

@@ -1,0 +1,114 @@
+// The real program on a real desktop, by the keyboard and between programs: Enter in every window,
+// F1 that brings the one help viewer forward, and windows that stay where the user put them when
+// the user comes back from another program.
+
+#include "platform/twips.h"
+#include "xdriver/xdriver.h"
+
+#include <QTest>
+
+using namespace Desktop;
+
+namespace {
+const QString kFrame = QStringLiteral("^ Brickloom Win9 ");
+const QString kHelp = QStringLiteral("^Brickloom Help");
+
+// Waits until the program's frame is shown and active.
+QString activeFrame()
+{
+    const QString frame = waitForWindow(kFrame);
+    waitUntil([&] { return activeWindow() == frame; });
+    return frame;
+}
+
+// Waits until a window of that name is the only one of its kind and has the focus.
+bool aloneAndActive(const QString &pattern)
+{
+    return waitUntil([&] {
+        const QStringList ids = xdotool({"search", "--onlyvisible", "--name", pattern}).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        return ids.size() == 1 && activeWindow() == ids.first();
+    });
+}
+
+void comeBackTo(const QString &id) { xdotool({"windowactivate", "--sync", id}); }
+
+// F1 takes the user to the help viewer, another program, for a while: Qt on X counts a program as
+// left only once none of its windows has had the focus for some 400 ms.
+bool awayInTheViewer()
+{
+    key(QStringLiteral("F1"));
+    if (!aloneAndActive(kHelp))
+        return false;
+    pause(1000);
+    return true;
+}
+} // namespace
+
+class TestFocus : public QObject {
+    Q_OBJECT
+private slots:
+    void enterPressesTheFocusedButton()
+    {
+        Program program(QStringLiteral(BRICKLOOM_BUILD_DIR));
+        QVERIFY(!activeFrame().isEmpty());
+        key(QStringLiteral("Return")); // "&Create" has the focus at start
+        const QString palette = waitForWindow(QStringLiteral("^Shapes$"));
+        QVERIFY(!palette.isEmpty());
+        for (int i = 0; i < 4; ++i) // from "&Hide Grid - Shapes" to "&Undo"
+            key(QStringLiteral("Tab"));
+        key(QStringLiteral("Return"));
+        QVERIFY(!waitForWindow(QStringLiteral("^Select$")).isEmpty());
+        key(QStringLiteral("Escape"));
+        QVERIFY(windowGone(QStringLiteral("^Select$")));
+
+        comeBackTo(palette); // "< <" has the focus, Tab takes it to "> >"
+        key(QStringLiteral("Tab"));
+        const QRect client = clientRect(palette);
+        const QRect pages(client.topLeft(), Twips::size(2100, 5300));
+        const QImage before = steadyGrab(pages);
+        key(QStringLiteral("Return"));
+        QVERIFY(waitUntil([&] { return grab(pages) != before; }));
+    }
+
+    // One viewer, at the topic of the last press: first the main menu's, then the work area's.
+    void f1BringsTheOneViewerForward()
+    {
+        Program program(QStringLiteral(BRICKLOOM_BUILD_DIR));
+        const QString frame = activeFrame();
+        for (int press = 1; press <= 5; ++press) {
+            comeBackTo(frame);
+            if (press == 2) {
+                key(QStringLiteral("alt+c"));
+                QVERIFY(!waitForWindow(QStringLiteral("^Shapes$")).isEmpty());
+            }
+            key(QStringLiteral("F1"));
+            QVERIFY(aloneAndActive(kHelp + (press == 1 ? QStringLiteral(" - The main menu") : QStringLiteral(" - The work area"))));
+        }
+    }
+
+    void comingBackFromAnotherProgramMovesNothing()
+    {
+        Program program(QStringLiteral(BRICKLOOM_BUILD_DIR));
+        const QString frame = activeFrame();
+        xdotool({"windowsize", "--sync", frame, "660", "470"}); // still the small layout
+        const QImage resized = steadyGrab(clientRect(frame));
+        QVERIFY(awayInTheViewer());
+        comeBackTo(frame);
+        QCOMPARE(steadyGrab(clientRect(frame)), resized);
+
+        key(QStringLiteral("alt+p"));
+        const QString dialog = waitForWindow(QStringLiteral("^Personalize$"));
+        QVERIFY(!dialog.isEmpty());
+        const QRect placed = frameRect(dialog);
+        xdotool({"windowmove", "--sync", dialog, "600", "400"});
+        QVERIFY(waitUntil([&] { return frameRect(dialog) != placed; }));
+        const QRect aside = frameRect(dialog);
+        QVERIFY(awayInTheViewer());
+        comeBackTo(dialog);
+        pause(500); // a window that is placed moves at once
+        QCOMPARE(frameRect(dialog), aside);
+    }
+};
+
+QTEST_MAIN(TestFocus)
+#include "test_focus.moc"
