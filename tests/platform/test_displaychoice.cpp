@@ -116,16 +116,12 @@ private slots:
         const QByteArray file = QFile::encodeName(dir.filePath(QStringLiteral("s")));
         QVERIFY(!socketListens(file));
         {
-            Listener stale(file, false, false);
-            QVERIFY(stale.ok());
-            QVERIFY(!socketListens(file)); // the file is there, nobody answers
+            Listener stale(file, false, false); // the file is there, nobody answers
+            QVERIFY(stale.ok() && !socketListens(file));
         }
         QFile::remove(QString::fromLocal8Bit(file));
-        {
-            Listener live(file, false);
-            QVERIFY(live.ok());
-            QVERIFY(socketListens(file));
-        }
+        Listener live(file, false);
+        QVERIFY(live.ok() && socketListens(file));
 
         // X11: the abstract name first, as the servers listen on both. A number no server uses.
         const QByteArray n = QByteArray::number(40000 + ::getpid() % 20000);
@@ -137,13 +133,11 @@ private slots:
             QVERIFY(x.ok());
             QVERIFY2(Probes::x11Reachable(env), display.constData());
         }
-        for (const char *display : {"elsewhere:0", "localhost:10.0"}) {
+        // A display on another host is taken on trust; no display number, no X11.
+        using Case = std::pair<const char *, bool>;
+        for (const auto &[display, reachable] : {Case{"elsewhere:0", true}, Case{"localhost:10.0", true}, Case{"", false}, Case{"0", false}, Case{":x", false}}) {
             env.display = display;
-            QVERIFY2(Probes::x11Reachable(env), display);
-        }
-        for (const char *display : {"", "0", ":x", ":"}) {
-            env.display = display;
-            QVERIFY2(!Probes::x11Reachable(env), display);
+            QVERIFY2(Probes::x11Reachable(env) == reachable, display);
         }
 
         // Wayland: a name under the runtime folder (wayland-0 when none is given), a path, or an
@@ -152,8 +146,7 @@ private slots:
         env.runtimeDir = QFile::encodeName(dir.path());
         QVERIFY(!Probes::waylandReachable(env));
         Listener w(env.runtimeDir + "/wayland-0", false);
-        QVERIFY(w.ok());
-        QVERIFY(Probes::waylandReachable(env));
+        QVERIFY(w.ok() && Probes::waylandReachable(env));
         env.waylandDisplay = "wayland-7";
         QVERIFY(!Probes::waylandReachable(env));
         env.waylandDisplay = env.runtimeDir + "/wayland-0";
