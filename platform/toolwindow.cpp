@@ -77,6 +77,12 @@ public:
         tool->installEventFilter(this);
         tool->windowHandle()->installEventFilter(this);
         owner->installEventFilter(this);
+        // A click on one of the tool's buttons would give it Qt's keyboard focus while the owner is
+        // Qt's active window; the owner's shortcuts then no longer match.
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+            if (tool_ && now && now->window() == tool_ && QApplication::activeWindow() != tool_)
+                QMetaObject::invokeMethod(this, &Attachment::focusOwner, Qt::QueuedConnection);
+        });
         connect(owner->windowHandle(), &QWindow::windowStateChanged, this, [this](Qt::WindowState state) {
             if (state == Qt::WindowMinimized && tool_ && tool_->isVisible()) {
                 tool_->hide();
@@ -123,6 +129,13 @@ private:
         QT_WARNING_DISABLE_DEPRECATED
         QApplication::setActiveWindow(to);
         QT_WARNING_POP
+    }
+
+    void focusOwner()
+    {
+        QWidget *active = QApplication::activeWindow();
+        if (active && active != tool_ && active->focusWidget())
+            active->focusWidget()->setFocus(Qt::ActiveWindowFocusReason);
     }
 
     QPointer<QWidget> tool_;
