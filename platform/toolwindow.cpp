@@ -61,8 +61,8 @@ private:
     bool closing_ = false;
 };
 
-// The compositor gives every window it maps the keyboard, and the tool any time it is clicked;
-// the program gives it back to its owner. A queued call: the activation is still being delivered.
+// Compositors give the keyboard to the windows they map, and to the tool when it is clicked
+// (weston also when its owner is); the program gives it back to its owner. A queued call: the activation is still being delivered.
 // Keys the compositor keeps sending to the tool go on to the window the program made active.
 // When the owner minimizes itself (through Qt's own title bar) the tool goes too, until the
 // owner is active again: not every compositor takes a transient window along, and Qt never
@@ -123,8 +123,9 @@ private:
         QWidget *to = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : owner_.data();
         if (!tool_ || QApplication::activeWindow() != tool_ || !to || !to->isVisible())
             return;
-        // Qt's own idea of the active window decides where keys and shortcuts go; asking the
-        // compositor instead (activateWindow) is refused by most of them, with a warning.
+        // Qt's own idea of the active window decides where keys and shortcuts go. Asking the
+        // compositor instead (activateWindow) needs xdg-activation, which weston 10 lacks: there
+        // it only prints a warning.
         QT_WARNING_PUSH
         QT_WARNING_DISABLE_DEPRECATED
         QApplication::setActiveWindow(to);

@@ -1,7 +1,7 @@
 #pragma once
 // A small window that floats over the program's frame, as a native Wayland client. There a
-// program can neither place a window nor keep it above all others, and every window the
-// compositor maps gets the keyboard; its title bar also cuts a short title on a narrow window.
+// program can neither place a window nor keep it above all others, and compositors give the
+// keyboard to each window they map; Qt's title bar also cuts a short title on a narrow window.
 // What remains is to tie the window to its owner and to hand the keyboard back. On X11 and
 // offscreen nothing here changes anything.
 
