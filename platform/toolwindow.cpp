@@ -61,9 +61,19 @@ private:
     bool closing_ = false;
 };
 
+// Nothing in the tool takes Qt's keyboard focus, not even on a click: while the owner is Qt's
+// active window, a focused button of the tool would keep the owner's shortcuts from matching.
+void takeNoFocus(QWidget *widget)
+{
+    widget->setFocusPolicy(Qt::NoFocus);
+    for (QWidget *child : widget->findChildren<QWidget *>())
+        child->setFocusPolicy(Qt::NoFocus);
+}
+
 // Compositors give the keyboard to the windows they map, and to the tool when it is clicked
-// (weston also when its owner is); the program gives it back to its owner. A queued call: the activation is still being delivered.
-// Keys the compositor keeps sending to the tool go on to the window the program made active.
+// (weston also when its owner is); the program gives it back to its owner, in a queued call, as
+// the activation is still being delivered. Keys the compositor keeps sending to the tool go on to
+// the window the program made active.
 // When the owner minimizes itself (through Qt's own title bar) the tool goes too, until the
 // owner is active again: not every compositor takes a transient window along, and Qt never
 // learns that its window came back.
@@ -77,12 +87,6 @@ public:
         tool->installEventFilter(this);
         tool->windowHandle()->installEventFilter(this);
         owner->installEventFilter(this);
-        // A click on one of the tool's buttons would give it Qt's keyboard focus while the owner is
-        // Qt's active window; the owner's shortcuts then no longer match.
-        connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
-            if (tool_ && now && now->window() == tool_ && QApplication::activeWindow() != tool_)
-                QMetaObject::invokeMethod(this, &Attachment::focusOwner, Qt::QueuedConnection);
-        });
         connect(owner->windowHandle(), &QWindow::windowStateChanged, this, [this](Qt::WindowState state) {
             if (state == Qt::WindowMinimized && tool_ && tool_->isVisible()) {
                 tool_->hide();
@@ -102,6 +106,10 @@ protected:
                 hiddenWithOwner_ = false;
                 tool_->show();
             }
+            return false;
+        case QEvent::ChildPolished:
+            if (auto *child = qobject_cast<QWidget *>(static_cast<QChildEvent *>(event)->child()); child && watched == tool_)
+                takeNoFocus(child);
             return false;
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
@@ -132,13 +140,6 @@ private:
         QT_WARNING_POP
     }
 
-    void focusOwner()
-    {
-        QWidget *active = QApplication::activeWindow();
-        if (active && active != tool_ && active->focusWidget())
-            active->focusWidget()->setFocus(Qt::ActiveWindowFocusReason);
-    }
-
     QPointer<QWidget> tool_;
     QPointer<QWidget> owner_;
     bool hiddenWithOwner_ = false;
@@ -160,6 +161,7 @@ void floatOver(QWidget *tool, QWidget *owner)
                                      | Qt::WindowMinMaxButtonsHint | Qt::WindowContextHelpButtonHint;
     tool->setWindowFlags((tool->windowFlags() & ~titleBar) | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
 
+    takeNoFocus(tool);
     auto *caption = new Caption(tool);
     const int height = caption->preferredHeight();
     for (QWidget *child : tool->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
