@@ -1,6 +1,7 @@
 #include "app/mainmenu.h"
 #include "app/mdicontainer.h"
 #include "app/startup.h"
+#include "platform/displaychoice.h"
 #include "platform/windowplacement.h"
 #include "workarea/display.h"
 
@@ -11,6 +12,8 @@
 
 int main(int argc, char *argv[])
 {
+    if (!DisplayChoice::prepare(argc, argv))
+        return 1;
     QApplication app(argc, argv);
     Startup::configureApplication();
 

@@ -29,6 +29,7 @@ public:
     void updateCaption() override;
     bool largeLayout() const override;
     QPoint frameTopLeft() const override;
+    QWidget *frameWidget() override { return this; }
     void showMessage() override;
     void showMainMenu() override;
     void personalSettingsChanged() override;

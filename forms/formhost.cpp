@@ -33,6 +33,7 @@ void FormHost::resizeForm(QWidget *, int, int) {}
 void FormHost::updateCaption() {}
 bool FormHost::largeLayout() const { return false; }
 QPoint FormHost::frameTopLeft() const { return {}; }
+QWidget *FormHost::frameWidget() { return nullptr; }
 void FormHost::showMessage() {}
 void FormHost::showMainMenu() {}
 void FormHost::personalSettingsChanged() {}

@@ -28,6 +28,8 @@ public:
     virtual bool largeLayout() const;
     // The top-left corner of the frame's outer border on the screen; dialogs stand beside it.
     virtual QPoint frameTopLeft() const;
+    // The frame itself, for a window that must float over it; nullptr while there is none.
+    virtual QWidget *frameWidget();
 
     // Shows the message window for the message number in MsgCode, modally.
     virtual void showMessage();

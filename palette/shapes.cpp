@@ -1,8 +1,10 @@
 #include "shapes.h"
 
 #include "forms/controls.h"
+#include "forms/formhost.h"
 #include "palette/iconframe.h"
 #include "palette/shapeicons.h"
+#include "platform/toolwindow.h"
 #include "platform/twips.h"
 #include "forms/uifont.h"
 #include "platform/windowplacement.h"
@@ -76,11 +78,12 @@ Shapes::Shapes()
     connect(NextFrame, &QPushButton::clicked, this, &Shapes::NextFrame_Click);
     connect(Help1, &QPushButton::clicked, this, &Shapes::Help1_Click);
     new QShortcut(QKeySequence(Qt::Key_F1), this, [] { WinHelp::showTopic(kHelpTopic); });
+    ToolWindow::floatOver(this, FormHost::instance().frameWidget());
 }
 
 void Shapes::Form_Load()
 {
-    WindowPlacement::moveFrameTo(this, Twips::point(kLeft, kTop));
+    WindowPlacement::moveFrameTo(this, ToolWindow::openingSpot(this, Twips::point(kLeft, kTop)));
     showInactive();
     MGLOBAL::instance().PalettePage = 0;
     // Every image is a drag source carrying its own picture: see startDrag().
@@ -153,7 +156,7 @@ QPlainTextEdit *Shapes::helpPanel()
     if (!HelpText) {
         HelpText = new QPlainTextEdit(this);
         HelpText->setObjectName(QStringLiteral("HelpText"));
-        HelpText->setGeometry(Twips::rect(35, 780, 2055, 4590));
+        HelpText->setGeometry(Twips::rect(35, 780, 2055, 4590).translated(0, ToolWindow::captionHeight(this)));
         HelpText->setFont(UiFont::sansSerif(8.25));
         // A narrower margin than the default, so that all of the text shows at once in the box.
         HelpText->document()->setDocumentMargin(2);

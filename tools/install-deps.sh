@@ -11,7 +11,7 @@ test_pkgs=(xvfb openbox xdotool x11-utils libxkbcommon-x11-0
            cups cups-client cups-bsd poppler-utils shared-mime-info
            desktop-file-utils appstream)
 # Real-window tests on a Wayland session.
-wayland_pkgs=()
+wayland_pkgs=(weston xwayland qt6-wayland)
 # Building the Debian package: dpkg-shlibdeps, and file, by which CPack finds the programs in it.
 package_pkgs=(dpkg-dev file)
 # The tests also build the package and check it with lintian.
