@@ -3,6 +3,7 @@
 #include "forms/controls.h"
 #include "forms/formhost.h"
 #include "palette/shapes.h"
+#include "platform/pointer.h"
 #include "platform/twips.h"
 #include "forms/uifont.h"
 #include "platform/user32.h"
@@ -273,7 +274,8 @@ void Display::dragEnterEvent(QDragEnterEvent *event)
 
 void Display::dragMoveEvent(QDragMoveEvent *event)
 {
-    if (Shapes::shapeOfDrag(event->mimeData()) != 0 && WorkAreaPainter::cellAt(event->position().toPoint()) >= 0)
+    if (Shapes::shapeOfDrag(event->mimeData()) != 0
+        && WorkAreaPainter::cellAt(Pointer::dropPosition(this, event->position())) >= 0)
         event->acceptProposedAction();
     else
         event->ignore();
@@ -282,7 +284,7 @@ void Display::dragMoveEvent(QDragMoveEvent *event)
 void Display::dropEvent(QDropEvent *event)
 {
     const int shape = Shapes::shapeOfDrag(event->mimeData());
-    const int cell = WorkAreaPainter::cellAt(event->position().toPoint());
+    const int cell = WorkAreaPainter::cellAt(Pointer::dropPosition(this, event->position()));
     if (shape == 0 || cell < 0) {
         event->ignore();
         return;
