@@ -1,12 +1,15 @@
 // The real program in a real window: shapes dragged with the real mouse, taken out with right
-// clicks, the palette kept on top, and typing into the Personalize window.
+// clicks, the palette kept on top, files saved and opened through the file dialog, typing into
+// the Personalize window, and a model that outlives a killed program.
 
-#include "desktop.h"
+#include "xdriver/xdriver.h"
 #include "palette/shapeicons.h"
 #include "platform/twips.h"
 #include "workarea/workareapainter.h"
 
 #include <QFile>
+#include <QTest>
+#include <map>
 
 using namespace Desktop;
 
@@ -48,16 +51,42 @@ QImage expectedBox(int cell, int back, int front)
     return box.scaled(box.size() * scale(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
-// Starts the program and waits until its frame is shown; returns the frame's client area.
+// A model file's bytes with the given "front,back,third" lines at the given cells.
+QByteArray modelBytes(const std::map<int, QByteArray> &lines)
+{
+    QByteArray out;
+    for (int cell = 0; cell < 247; ++cell)
+        out += (lines.count(cell) ? lines.at(cell) : QByteArray("0,0,0")) + "\r\n";
+    return out;
+}
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+Program started(const QStringList &environment = {}, const QStringList &arguments = {})
+{
+    return Program(QStringLiteral(BRICKLOOM_BUILD_DIR), environment, arguments);
+}
+
+// Waits until the program's frame is shown and has the focus; returns its client area.
 QRect startedFrame(QString *id = nullptr)
 {
     const QString frameId = waitForWindow(kFrameName);
     if (id)
         *id = frameId;
-    if (frameId.isEmpty())
+    if (frameId.isEmpty() || !waitUntil([&] { return activeWindow() == frameId; }))
         return {};
-    settle(500);
     return clientRect(frameId);
+}
+
+// Waits until a window is shown and has the focus, so that what is typed next reaches it.
+bool activeSoon(const QString &pattern)
+{
+    const QString id = waitForWindow(pattern);
+    return !id.isEmpty() && waitUntil([&] { return activeWindow() == id; });
 }
 
 QRect openWorkArea(const QRect &frame, QString *paletteId = nullptr)
@@ -66,10 +95,17 @@ QRect openWorkArea(const QRect &frame, QString *paletteId = nullptr)
     const QString id = waitForWindow(QStringLiteral("^Shapes$"));
     if (paletteId)
         *paletteId = id;
-    if (id.isEmpty())
+    // Placed by its outer frame once the window manager has framed it.
+    if (id.isEmpty() || !waitUntil([&] { return frameRect(id).topLeft() == QPoint(487, 33) * scale(); }))
         return {};
-    settle(500);
     return clientRect(id);
+}
+
+// Drags a palette shape onto a box and waits until the box shows `expected`.
+QImage dropped(const QRect &palette, int shape, const QRect &box, const QImage &expected)
+{
+    drag(paletteImage(palette, shape), box.center());
+    return waitForPixels(box, expected);
 }
 } // namespace
 
@@ -78,7 +114,7 @@ class TestRealWindow : public QObject {
 private slots:
     void dragShapesInAndRightClickThemOut()
     {
-        Program program(programEnvironment());
+        Program program = started(programEnvironment());
         QString frameId, paletteId;
         const QRect frame = startedFrame(&frameId);
         QVERIFY(frame.isValid());
@@ -88,62 +124,77 @@ private slots:
         QCOMPARE(palette.size(), Twips::size(2100, 5715) * scale());
 
         const QRect box = boxOnScreen(frame, 5);
-        drag(paletteImage(palette, 17), box.center());
-        QCOMPARE(grab(box), expectedBox(5, 17, 0));
+        QCOMPARE(dropped(palette, 17, box, expectedBox(5, 17, 0)), expectedBox(5, 17, 0));
         drag(paletteImage(palette, 40), box.center() + QPoint(5, 7));
-        QCOMPARE(grab(box), expectedBox(5, 17, 40));
+        QCOMPARE(waitForPixels(box, expectedBox(5, 17, 40)), expectedBox(5, 17, 40));
 
         // The palette floats above the frame, also once the frame is the active window again.
         click(workAreaOrigin(frame) + QPoint(3, 3));
+        QVERIFY(waitUntil([&] { return activeWindow() == frameId; }));
         const QStringList order = stacking();
         QVERIFY2(order.indexOf(paletteId) > order.indexOf(frameId), qPrintable(order.join(' ')));
 
         click(box.center(), 3);
-        QCOMPARE(grab(box), expectedBox(5, 17, 0));
+        QCOMPARE(waitForPixels(box, expectedBox(5, 17, 0)), expectedBox(5, 17, 0));
         click(box.center(), 3);
-        QCOMPARE(grab(box), expectedBox(5, 0, 0));
+        QCOMPARE(waitForPixels(box, expectedBox(5, 0, 0)), expectedBox(5, 0, 0));
     }
 
     void saveAndOpenThroughTheFileDialog()
     {
-        Program program;
+        Program program = started();
         QString frameId;
         const QRect frame = startedFrame(&frameId);
         const QRect palette = openWorkArea(frame);
         QVERIFY(palette.isValid());
         const QRect box0 = boxOnScreen(frame, 0);
         const QRect box20 = boxOnScreen(frame, 20);
-        drag(paletteImage(palette, 3), box0.center());
-        drag(paletteImage(palette, 12), box20.center());
-        drag(paletteImage(palette, 25), box20.center());
+        QCOMPARE(dropped(palette, 3, box0, expectedBox(0, 3, 0)), expectedBox(0, 3, 0));
+        QCOMPARE(dropped(palette, 12, box20, expectedBox(20, 12, 0)), expectedBox(20, 12, 0));
+        QCOMPARE(dropped(palette, 25, box20, expectedBox(20, 12, 25)), expectedBox(20, 12, 25));
 
         const QString path = program.path(QStringLiteral("typed.Pic"));
         click(twipsCentre(workAreaOrigin(frame), 6750, 6450, 1050, 325)); // "&Save File"
-        QVERIFY(!waitForWindow(QStringLiteral("^Save As$")).isEmpty());
-        settle(500);
-        QVERIFY2(xdotool({"search", "--onlyvisible", "--name", "^Shapes$"}).isEmpty(), "the palette hides meanwhile");
+        QVERIFY(activeSoon(QStringLiteral("^Save As$")));
+        QVERIFY2(visibleWindow(QStringLiteral("^Shapes$")).isEmpty(), "the palette hides meanwhile");
         type(path);
         key(QStringLiteral("Return"));
         QVERIFY(windowGone(QStringLiteral("^Save As$")));
-        QFile saved(path);
-        QVERIFY(saved.open(QIODevice::ReadOnly));
-        const QByteArray bytes = saved.readAll();
-        QCOMPARE(bytes.count("\r\n"), 247);
-        QVERIFY(bytes.startsWith("0,3,0\r\n"));
-        QVERIFY(bytes.contains("\r\n25,12,0\r\n"));
+        QCOMPARE(bytesOf(path), modelBytes({{0, "0,3,0"}, {20, "25,12,0"}}));
         QCOMPARE(windowName(frameId), QStringLiteral(" Brickloom Win9  [typed.Pic]"));
 
         click(twipsCentre(workAreaOrigin(frame), 8160, 6450, 1050, 325)); // "&Open File"
-        QVERIFY(!waitForWindow(QStringLiteral("^Open$")).isEmpty());
-        settle(500);
-        QCOMPARE(grab(box0), expectedBox(0, 0, 0)); // cleared before the dialog
+        QVERIFY(activeSoon(QStringLiteral("^Open$")));
+        QCOMPARE(waitForPixels(box0, expectedBox(0, 0, 0)), expectedBox(0, 0, 0)); // cleared before the dialog
         type(path);
         key(QStringLiteral("Return"));
         QVERIFY(windowGone(QStringLiteral("^Open$")));
-        settle(500);
-        QCOMPARE(grab(box0), expectedBox(0, 3, 0));
-        QCOMPARE(grab(box20), expectedBox(20, 12, 25));
+        QCOMPARE(waitForPixels(box0, expectedBox(0, 3, 0)), expectedBox(0, 3, 0));
+        QCOMPARE(waitForPixels(box20, expectedBox(20, 12, 25)), expectedBox(20, 12, 25));
         QCOMPARE(windowName(frameId), QStringLiteral(" Brickloom Win9  [typed.Pic]"));
+    }
+
+    void aKilledProgramLeavesItsUnsavedModelBehind()
+    {
+        Program program = started();
+        const QRect frame = startedFrame();
+        const QRect palette = openWorkArea(frame);
+        QVERIFY(palette.isValid());
+        QCOMPARE(dropped(palette, 3, boxOnScreen(frame, 0), expectedBox(0, 3, 0)), expectedBox(0, 3, 0));
+        const QRect box20 = boxOnScreen(frame, 20);
+        QCOMPARE(dropped(palette, 12, box20, expectedBox(20, 12, 0)), expectedBox(20, 12, 0));
+        QCOMPARE(dropped(palette, 25, box20, expectedBox(20, 12, 25)), expectedBox(20, 12, 25));
+
+        const QDir recovery(program.path(QStringLiteral("data/Brickloom/Recovery")));
+        const QByteArray model = modelBytes({{0, "0,3,0"}, {20, "25,12,0"}});
+        const auto copy = [&] {
+            const QStringList copies = recovery.entryList({"*.Pic"}, QDir::Files);
+            return copies.size() == 1 ? bytesOf(recovery.filePath(copies.first())) : QByteArray();
+        };
+        QVERIFY(waitUntil([&] { return copy() == model; }, 3000)); // within its second
+        program.process.kill();                                    // SIGKILL: no last word
+        QVERIFY(program.process.waitForFinished(3000));
+        QCOMPARE(copy(), model);
     }
 
     void aModelGivenByTheDesktopOpensInTheWorkArea()
@@ -154,23 +205,21 @@ private slots:
         for (int cell = 0; cell < 247; ++cell)
             model.write(cell == 7 ? "30,2,0\r\n" : "0,0,0\r\n");
         model.close();
-        Program program({}, {model.fileName()});
+        Program program = started({}, {model.fileName()});
         QString frameId;
         const QRect frame = startedFrame(&frameId);
         QVERIFY(!waitForWindow(QStringLiteral("^Shapes$")).isEmpty());
-        settle(500);
-        QCOMPARE(grab(boxOnScreen(frame, 7)), expectedBox(7, 2, 30));
+        QCOMPARE(waitForPixels(boxOnScreen(frame, 7), expectedBox(7, 2, 30)), expectedBox(7, 2, 30));
         QCOMPARE(windowName(frameId), QStringLiteral(" Brickloom Win9  [given.PIC]"));
     }
 
     void typeIntoPersonalize()
     {
-        Program program;
+        Program program = started();
         const QRect frame = startedFrame();
         QVERIFY(frame.isValid());
         click(twipsCentre(mainMenuOrigin(frame), 3815, 3700, 1995, 400)); // "&Personalize"
-        QVERIFY(!waitForWindow(QStringLiteral("^Personalize$")).isEmpty());
-        settle(500);
+        QVERIFY(activeSoon(QStringLiteral("^Personalize$")));
         type(QStringLiteral("Smith, Jo"));
         key(QStringLiteral("shift+Tab")); // back round to the depth box
         key(QStringLiteral("ctrl+a"));
@@ -180,12 +229,10 @@ private slots:
         key(QStringLiteral("Return"));
         QVERIFY(windowGone(QStringLiteral("^Personalize$")));
 
-        QFile settings(program.path(QStringLiteral("Personal.qzt")));
-        QVERIFY(settings.open(QIODevice::ReadOnly));
-        QCOMPARE(settings.readAll(), QByteArray("2,\"Smith, Jo\",\"\"\r\n"));
+        QCOMPARE(bytesOf(program.path(QStringLiteral("Personal.qzt"))), QByteArray("2,\"Smith, Jo\",\"\"\r\n"));
         // The name now stands on the main menu, in black on cyan.
-        const QImage label = grab(QRect(mainMenuOrigin(frame) + Twips::point(4680, 6120), QSize(40, 10)));
-        QCOMPARE(label.pixelColor(1, 1), QColor(0, 255, 255));
+        const QRect label(mainMenuOrigin(frame) + Twips::point(4680, 6120), QSize(40, 10));
+        QVERIFY(waitUntil([&] { return grab(label).pixelColor(1, 1) == QColor(0, 255, 255); }));
     }
 };
 
