@@ -144,4 +144,6 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://brickloom.org)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-qpa-plugins")
+# Only for a Wayland desktop without X11: elsewhere the program runs on X11 (man brickloom).
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "qt6-wayland")
 include(CPack)
