@@ -1,4 +1,4 @@
-// The real program on a real compositor (weston, started by with-weston.sh), driven through its
+// The real program on a real compositor (weston, started by tools/with-weston.sh), driven through its
 // seat: once started as on any Wayland desktop, where it must run on Xwayland, and once asked to
 // run natively. Windows are found by what they show, since weston, not the program, places them,
 // and their stacking is read from weston's scene graph.
