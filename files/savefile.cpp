@@ -19,8 +19,10 @@ bool SaveFile::write(const QString &path, const QByteArray &bytes, QString *erro
     // fail only in the flush inside commit(), which renames the short file into place regardless.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(file.errorString());
+    // A short write sets no error of its own: the disk is full or the file size limit reached.
     if (file.write(bytes) != bytes.size())
-        return fail(file.errorString());    // the temporary file goes with `file`
+        return fail(file.error() != QFileDevice::NoError ? file.errorString()
+                                                          : QStringLiteral("only part of it could be written: the disk is full"));
     if (!file.commit())
         return fail(file.errorString());
     return true;
