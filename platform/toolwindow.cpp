@@ -1,11 +1,15 @@
 #include "toolwindow.h"
 
+#include "westonxwm.h"
+
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QWidget>
 #include <QWindow>
+
+#include <optional>
 
 namespace ToolWindow {
 
@@ -14,7 +18,8 @@ namespace {
 constexpr const char *kCaptionHeight = "brickloomCaptionHeight";
 
 // The title bar the window would have had: its title, whole, and a close button; pressing
-// anywhere else lets the compositor move the window.
+// anywhere else lets the compositor move the window, or, with no window manager to ask, moves it
+// here.
 class Caption : public QWidget {
 public:
     explicit Caption(QWidget *tool)
@@ -45,20 +50,31 @@ protected:
         if (event->button() != Qt::LeftButton)
             return;
         closing_ = closeRect().contains(event->position().toPoint());
-        if (!closing_)
+        if (closing_)
+            return;
+        if (window()->windowFlags() & Qt::BypassWindowManagerHint)
+            grabbedAt_ = event->globalPosition().toPoint() - window()->pos();
+        else
             window()->windowHandle()->startSystemMove();
+    }
+    void mouseMoveEvent(QMouseEvent *event) override
+    {
+        if (grabbedAt_)
+            window()->move(event->globalPosition().toPoint() - *grabbedAt_);
     }
     void mouseReleaseEvent(QMouseEvent *event) override
     {
         if (closing_ && closeRect().contains(event->position().toPoint()))
             window()->close();
         closing_ = false;
+        grabbedAt_.reset();
     }
 
 private:
     QRect closeRect() const { return {width() - height(), 0, height(), height()}; }
 
     bool closing_ = false;
+    std::optional<QPoint> grabbedAt_;
 };
 
 // Nothing in the tool takes Qt's keyboard focus, not even on a click: while the owner is Qt's
@@ -154,12 +170,18 @@ bool onWayland()
 
 void floatOver(QWidget *tool, QWidget *owner)
 {
-    if (!onWayland() || !owner)
+    if (!owner)
+        return;
+    // weston's X11 window manager draws a tool window away from where X has it (westonxwm.h):
+    // there the tool does without it, with a caption of its own as on Wayland.
+    const bool bypass = !onWayland() && WestonXwm::isRunning();
+    if (!onWayland() && !bypass)
         return;
     // Qt drops the frameless hint while any title bar button is asked for.
     const Qt::WindowFlags titleBar = Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
                                      | Qt::WindowMinMaxButtonsHint | Qt::WindowContextHelpButtonHint;
-    tool->setWindowFlags((tool->windowFlags() & ~titleBar) | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
+    tool->setWindowFlags((tool->windowFlags() & ~titleBar) | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus
+                         | (bypass ? Qt::BypassWindowManagerHint : Qt::WindowFlags()));
 
     takeNoFocus(tool);
     auto *caption = new Caption(tool);
@@ -178,6 +200,8 @@ void floatOver(QWidget *tool, QWidget *owner)
     owner->window()->winId();
     tool->windowHandle()->setTransientParent(owner->window()->windowHandle());
     new Attachment(tool, owner->window());
+    if (bypass)
+        WestonXwm::keepAbove(tool, owner->window());
 }
 
 int captionHeight(const QWidget *tool)

@@ -3,7 +3,7 @@
 // program can neither place a window nor keep it above all others, and compositors give the
 // keyboard to each window they map; Qt's title bar also cuts a short title on a narrow window.
 // What remains is to tie the window to its owner and to hand the keyboard back. On X11 and
-// offscreen nothing here changes anything.
+// offscreen nothing here changes anything, except under weston's window manager (westonxwm.h).
 
 #include <QPoint>
 
@@ -20,6 +20,9 @@ bool onWayland();
 // it the keyboard; and instead of the compositor's title bar it gets a caption of its own, with
 // the whole title, a close button and a place to drag it by. Its contents move down by the
 // caption's height, and its fixed height grows by as much.
+// On X11 under weston's window manager the tool gets the same caption, moves itself by it and
+// bypasses the window manager: weston then draws it where the program puts it, above the owner,
+// and never gives it the keyboard.
 void floatOver(QWidget *tool, QWidget *owner);
 
 // How far the contents of `tool` stand below its top: the caption's height, or 0 without one.
