@@ -1,31 +1,24 @@
-// Model files on disk: the writer's exact bytes, the reader on a corpus of good and bad files, and
-// saves that fail without touching the file already there.
+// Model files on disk: the writer's exact bytes, the reader on the corpus and on every form of a
+// field, reads that fail part way, and saves that fail without touching the file already there.
 
-#include "files/modelfile.h"
+#include "support/testfiles.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
-
 #include <csignal>
+#include <cstring>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+using TestFiles::corpus;
+
 namespace {
 
 constexpr int kRefused = 99999;
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QString corpus(const char *name) { return QFINDTESTDATA(name); }
 
 // The model that every file under good/ spells; good/reference.Pic is the writer's spelling.
 MGLOBAL referenceModel()
@@ -73,6 +66,30 @@ void addCorpusRows(const char *folder, int atLeast)
         QTest::newRow(qPrintable(file.fileName())) << file.filePath();
 }
 
+// Hands out its bytes a few hundred at a time, then fails as a disk with a bad sector does.
+class BrokenDevice : public QIODevice
+{
+public:
+    explicit BrokenDevice(QByteArray bytes) : bytes_(std::move(bytes)) { open(ReadOnly | Unbuffered); }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char *data, qint64 max) override
+    {
+        const qint64 n = std::min({max, qint64(300), qint64(bytes_.size()) - pos_});
+        if (n == 0)
+            return -1;
+        std::memcpy(data, bytes_.constData() + pos_, size_t(n));
+        pos_ += n;
+        return n;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QByteArray bytes_;
+    qint64 pos_ = 0;
+};
+
 enum Failure { TargetIsDirectory, UnderRegularFile, ReadOnlyDirectory, FileSizeLimit, PipeTarget };
 
 } // namespace
@@ -86,11 +103,8 @@ private slots:
     {
         MGLOBAL empty;
         empty.createWorkArea();
-        QCOMPARE(ModelFile::toBytes(empty), QByteArray("0,0,0\r\n").repeated(247));
-        const QByteArray bytes = ModelFile::toBytes(referenceModel());
-        QVERIFY(bytes.startsWith("12,45,0\r\n0,0,0\r\n0,3,0\r\n0,0,0\r\n"));
-        QVERIFY(bytes.endsWith("0,0,0\r\n32767,-32768,0\r\n240,1,99\r\n"));
-        QCOMPARE(bytes, fileBytes(corpus("good/reference.Pic")));
+        QCOMPARE(ModelFile::toBytes(empty), TestFiles::model());
+        QCOMPARE(ModelFile::toBytes(referenceModel()), TestFiles::read(corpus("good/reference.Pic")));
     }
 
     void readsGoodCorpus_data() { addCorpusRows("good", 5); }
@@ -101,7 +115,7 @@ private slots:
         QVERIFY(ModelFile::openModel(path, g));
         QCOMPARE(g.CellShape.size(), size_t(MGLOBAL::kCells));
         QVERIFY(sameColumns(g, referenceModel()));
-        QCOMPARE(ModelFile::toBytes(g), fileBytes(corpus("good/reference.Pic")));
+        QCOMPARE(ModelFile::toBytes(g), TestFiles::read(corpus("good/reference.Pic")));
     }
 
     void refusesBadCorpus_data() { addCorpusRows("bad", 20); }
@@ -118,27 +132,45 @@ private slots:
     {
         QTest::addColumn<QByteArray>("field");
         QTest::addColumn<int>("value");
-        const std::tuple<const char *, const char *, int> cases[] = {
+        const struct { const char *tag; QByteArray field; int value; } cases[] = {
             {"largest", "32767", 32767}, {"smallest", "-32768", -32768}, {"one above", "32768", kRefused},
             {"one below", "-32769", kRefused}, {"no-picture mark", "1000", 1000}, {"no such shape", "241", 241},
             {"negative", "-5", -5}, {"leading zeros", "007", 7}, {"minus zero", "-0", 0},
             {"blanks around", " \t5 \t", 5}, {"blank lines before", "\r\n  \n\r5", 5}, {"fraction", "1.5", kRefused},
             {"quoted", "\"12\"", kRefused}, {"plus", "+5", kRefused}, {"empty", "", kRefused},
-            {"blank inside", "5 5", kRefused}};
+            {"blank inside", "5 5", kRefused},
+            // 256 bytes is the most a field may take, wherever its blanks are.
+            {"longest, all digits", QByteArray(255, '0') + '7', 7},
+            {"longest, blanks before", QByteArray(255, ' ') + '7', 7},
+            {"longest, blanks after", '7' + QByteArray(255, ' '), 7},
+            {"one byte too long", QByteArray(256, '0') + '7', kRefused}};
         for (const auto &[tag, field, value] : cases)
-            QTest::newRow(tag) << QByteArray(field) << value;
+            QTest::newRow(tag) << field << value;
     }
-
     void fieldForms()
     {
         QFETCH(QByteArray, field);
         QFETCH(int, value);
-        QByteArray bytes = field + ",0,0\r\n" + QByteArray("0,0,0\r\n").repeated(246);
-        QBuffer buffer(&bytes);
-        QVERIFY(buffer.open(QIODevice::ReadOnly));
         MGLOBAL g = usedModel();
-        QCOMPARE(ModelFile::read(buffer, g), value != kRefused);
+        QCOMPARE(TestFiles::readModel(field + TestFiles::model().mid(1), g), value != kRefused);
         QCOMPARE(g.CellShape[0][MGLOBAL::kFront], value != kRefused ? value : 0);
+    }
+
+    // However much was read before, a read error leaves nothing behind: no partial model.
+    void aReadThatFailsPartWayIsRefused_data()
+    {
+        QTest::addColumn<int>("cut");
+        const qsizetype size = TestFiles::model({{246, "0,0,12"}}).size();
+        QTest::newRow("in the middle") << int(size / 2);
+        QTest::newRow("inside the last number") << int(size - 3);
+    }
+    void aReadThatFailsPartWayIsRefused()
+    {
+        QFETCH(int, cut);
+        BrokenDevice device(TestFiles::model({{0, "3,4,5"}, {246, "0,0,12"}}).left(cut));
+        MGLOBAL g = usedModel();
+        QVERIFY(!ModelFile::read(device, g));
+        QVERIFY(isEmptyTable(g));
     }
 
     void roundTripIsExact()
@@ -152,7 +184,7 @@ private slots:
         QTemporaryDir dir;
         const QString first = dir.filePath("first.Pic"), second = dir.filePath("second.Pic");
         QVERIFY(ModelFile::saveModel(first, g));
-        QCOMPARE(fileBytes(first), ModelFile::toBytes(g));
+        QCOMPARE(TestFiles::read(first), ModelFile::toBytes(g));
 
         MGLOBAL read = usedModel();
         QVERIFY(ModelFile::openModel(first, read));
@@ -160,7 +192,7 @@ private slots:
         for (const MGLOBAL::CellRow &row : read.CellShape)
             QVERIFY(row[0] == 0 && row[4] == 0 && row[5] == 0 && row[6] == 0);
         QVERIFY(ModelFile::saveModel(second, read));
-        QCOMPARE(fileBytes(second), fileBytes(first));
+        QCOMPARE(TestFiles::read(second), TestFiles::read(first));
     }
 
     void openFailures()
@@ -192,14 +224,13 @@ private slots:
         QTest::newRow("file system full") << int(FileSizeLimit);
         QTest::newRow("target is a pipe") << int(PipeTarget);
     }
-
     void failedSaveKeepsOldFile()
     {
         QFETCH(int, failure);
         QTemporaryDir dir;
         const QString folder = dir.filePath("models"), old = folder + "/old.Pic";
-        const QByteArray oldBytes = fileBytes(corpus("good/reference.Pic"));
-        QVERIFY(QDir().mkpath(folder) && QFile::copy(corpus("good/reference.Pic"), old));
+        const QByteArray oldBytes = TestFiles::read(corpus("good/reference.Pic"));
+        QVERIFY(QDir().mkpath(folder) && TestFiles::write(old, oldBytes));
         QString target = old;
         if (failure == TargetIsDirectory)
             QVERIFY(QDir().mkpath(target = folder + "/sub.Pic"));
@@ -228,7 +259,7 @@ private slots:
         setrlimit(RLIMIT_FSIZE, &previous);
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QVERIFY(!saved);
-        QCOMPARE(fileBytes(old), oldBytes);
+        QCOMPARE(TestFiles::read(old), oldBytes);
         QCOMPARE(listing(), before);
     }
 };
