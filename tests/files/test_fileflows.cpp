@@ -20,18 +20,11 @@ using TestFiles::model;
 
 namespace {
 const QString kTitle = QStringLiteral(" Brickloom Win9 ");
-const QString kCantOpen = QStringLiteral("AMsgbox: File not found or wrong format. Check Filename and/or Directory.");
 
 WorkArea::Display *display() { return WorkArea::Display::existing(); }
+QRect borderRect() { return display()->parentWidget()->geometry(); }
 
-// Checks, while the file dialog is up, that the palette has been hidden for it.
-D::Answer paletteHiddenThen(D::Answer answer)
-{
-    return [answer](QDialog &d) {
-        QVERIFY(!Shapes::existing() || !Shapes::existing()->isVisible());
-        answer(d);
-    };
-}
+QString caption(const QString &name) { return name.isEmpty() ? kTitle : kTitle + " [" + name + "]"; }
 
 // Takes what would go to the printer, or fails as a computer without one.
 struct PrinterCapture {
@@ -48,9 +41,7 @@ struct PrinterCapture {
     ~PrinterCapture() { Printer::setSink(nullptr); }
 };
 
-QRect borderRect() { return display()->parentWidget()->geometry(); }
-
-// Afterwards the window is back at its layout place and size, black, its lines gone until redrawn.
+// After printing, the window is back at its layout place and size, black, its lines gone.
 void checkPutBack(bool large = false)
 {
     QCOMPARE(borderRect(), QRect(Twips::point(large ? 0 : -60, large ? 600 : -60), Twips::size(9550, 6850)));
@@ -65,22 +56,44 @@ class TestFileFlows : public QObject {
 private slots:
     void init() { Program::removeSettings(); }
 
-    void saveWritesTheModelAndNamesIt()
+    // Whatever happens, the model counts as saved afterwards and the palette is back.
+    void saving_data()
     {
+        QTest::addColumn<QString>("chosen"); // empty: the dialog is cancelled
+        QTest::addColumn<QString>("name");   // of the model afterwards
+        QTest::newRow("saved, .Pic added to the name") << "model1" << "model1.Pic";
+        QTest::newRow("cancelled") << "" << "OLD.Pic";
+        QTest::newRow("failed: no such folder") << "gone/model1.Pic" << "OLD.Pic";
+    }
+    void saving()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, name);
         QTemporaryDir dir;
         Program program;
         program.create();
+        MGLOBAL &g = MGLOBAL::instance();
+        g.ModelFileName = QStringLiteral("OLD.Pic");
         display()->PicTarget_DragDrop(0, true, 45);
         display()->PicTarget_DragDrop(0, true, 12);
         display()->PicTarget_DragDrop(2, true, 3);
-        DialogScript script({paletteHiddenThen(D::chooseFile(dir.filePath("model1")))});
+        QString proposed;
+        std::vector<D::Answer> answers{D::inspect([&](QDialog &d) {
+            QVERIFY(!Shapes::existing()->isVisible());
+            proposed = QFileInfo(static_cast<QFileDialog &>(d).selectedFiles().value(0)).fileName();
+        }, chosen.isEmpty() ? D::cancel() : D::chooseFile(dir.filePath(chosen)))};
+        const bool fails = chosen.startsWith("gone");
+        if (fails)
+            answers.push_back(D::exitMessage());
+        DialogScript script(answers);
         display()->FileSave_Click();
-        QCOMPARE(script.asked, std::vector<QString>{"QFileDialog: save"});
-        // A name typed without its extension gets ".Pic".
-        QCOMPARE(TestFiles::read(dir.filePath("model1.Pic")), model({{0, "12,45,0"}, {2, "0,3,0"}}));
-        const MGLOBAL &g = MGLOBAL::instance();
-        QCOMPARE(g.ModelFileName, QStringLiteral("model1.Pic"));
-        QCOMPARE(program.frame->windowTitle(), kTitle + QStringLiteral(" [model1.Pic]"));
+        QVERIFY(script.allAnswered());
+        QCOMPARE(proposed, QStringLiteral("OLD.Pic"));
+        QCOMPARE(script.asked.back(), fails ? "AMsgbox:  Bad Filename. Must be in the form MYFILE.PIC" : "QFileDialog: save");
+        QCOMPARE(TestFiles::read(dir.filePath("model1.Pic")),
+                 name == "model1.Pic" ? model({{0, "12,45,0"}, {2, "0,3,0"}}) : QByteArray("<none>"));
+        QCOMPARE(g.ModelFileName, name);
+        QCOMPARE(program.frame->windowTitle(), caption(name));
         QCOMPARE(g.ModelChanged, 0);
         QCOMPARE(g.FileChoice, 0);
         QCOMPARE(g.ModelFilePath, QString());
@@ -92,66 +105,31 @@ private slots:
         QTemporaryDir dir;
         QDir recovery(RecoveryCopy::defaultFolder());
         recovery.removeRecursively();
-        const auto copies = [&] { return recovery.entryInfoList({"*.Pic"}, QDir::Files); };
+        const auto copy = [&] {
+            const QFileInfoList copies = recovery.entryInfoList({"*.Pic"}, QDir::Files);
+            return copies.size() == 1 ? TestFiles::read(copies.first().filePath()) : QByteArray::number(copies.size());
+        };
         Program program;
         program.create();
         display()->PicTarget_DragDrop(0, true, 45);
-        QCOMPARE(copies().size(), 1);
-        QCOMPARE(TestFiles::read(copies().first().filePath()), model({{0, "0,45,0"}}));
+        QCOMPARE(copy(), model({{0, "0,45,0"}}));
         // Taken out again, the model is what was saved: the copy goes once the interval is over.
         QTest::mousePress(display(), Qt::RightButton, {}, WorkAreaPainter::boxRect(0).center());
-        QTRY_VERIFY(copies().isEmpty());
+        QTRY_COMPARE(copy(), QByteArray("0"));
         display()->PicTarget_DragDrop(0, true, 45);
         DialogScript saved({D::chooseFile(dir.filePath("a.Pic"))});
         display()->FileSave_Click();
-        QVERIFY2(copies().isEmpty(), "a successful save removes the copy");
+        QCOMPARE(copy(), QByteArray("0"));
 
-        // A save that fails marks the model as saved all the same, and leaving asks nothing: the
+        // A failed save marks the model as saved all the same, and leaving asks nothing: the
         // copy is what keeps the model.
         display()->PicTarget_DragDrop(0, true, 12);
         DialogScript failed({D::chooseFile(dir.filePath("gone/b.Pic")), D::exitMessage()});
         display()->FileSave_Click();
-        QCOMPARE(MGLOBAL::instance().ModelChanged, 0);
         display()->Exit1_Click();
         QVERIFY(failed.allAnswered());
         QVERIFY(MainMenu::existing());
-        QCOMPARE(copies().size(), 1);
-        QCOMPARE(TestFiles::read(copies().first().filePath()), model({{0, "12,45,0"}}));
-    }
-
-    void cancellingTheSaveKeepsTheName()
-    {
-        Program program;
-        program.create();
-        MGLOBAL::instance().ModelFileName = QStringLiteral("MODEL1.PIC");
-        display()->PicTarget_DragDrop(1, true, 1);
-        QString proposed;
-        DialogScript script({D::inspect(
-            [&](QDialog &d) { proposed = QFileInfo(static_cast<QFileDialog &>(d).selectedFiles().value(0)).fileName(); },
-            D::cancel())});
-        display()->FileSave_Click();
-        QCOMPARE(proposed, QStringLiteral("MODEL1.PIC"));
-        // Nothing written, and yet the model counts as saved.
-        QCOMPARE(program.frame->windowTitle(), kTitle + QStringLiteral(" [MODEL1.PIC]"));
-        QCOMPARE(MGLOBAL::instance().ModelChanged, 0);
-        QCOMPARE(MGLOBAL::instance().FileChoice, 0);
-    }
-
-    void aFailedSaveKeepsTheOldFileAndTheName()
-    {
-        QTemporaryDir dir;
-        Program program;
-        program.create();
-        MGLOBAL::instance().ModelFileName = QStringLiteral("OLD.Pic");
-        display()->PicTarget_DragDrop(1, true, 1);
-        const QString path = dir.filePath("gone/new.Pic"); // its folder does not exist
-        DialogScript script({D::chooseFile(path), D::exitMessage()});
-        display()->FileSave_Click();
-        QVERIFY(script.allAnswered());
-        QCOMPARE(script.asked.at(1), QStringLiteral("AMsgbox:  Bad Filename. Must be in the form MYFILE.PIC"));
-        QCOMPARE(MGLOBAL::instance().ModelFileName, QStringLiteral("OLD.Pic"));
-        QCOMPARE(MGLOBAL::instance().ModelChanged, 0);
-        QVERIFY(!QFileInfo::exists(path));
+        QCOMPARE(copy(), model({{0, "12,45,0"}}));
     }
 
     void openShowsTheModel()
@@ -161,7 +139,7 @@ private slots:
         QVERIFY(TestFiles::write(path, model({{0, "12,45,0"}, {1, "0,1000,0"}, {5, "40,17,8"}})));
         Program program;
         program.create();
-        DialogScript script({paletteHiddenThen(D::chooseFile(path))});
+        DialogScript script({D::inspect([](QDialog &) { QVERIFY(!Shapes::existing()->isVisible()); }, D::chooseFile(path))});
         display()->FileOpen_Click();
         QCOMPARE(script.asked, std::vector<QString>{"QFileDialog: open"});
         const BoxPictures &boxes = display()->pictures();
@@ -170,11 +148,12 @@ private slots:
         QCOMPARE(boxes.PicTarget2[1], 0); // 1000 shows nothing...
         QCOMPARE(MGLOBAL::instance().CellShape[1][2], 1000); // ...but is kept
         QCOMPARE(boxes.PicTarget[5], 40);
-        QCOMPARE(program.frame->windowTitle(), kTitle + QStringLiteral(" [House.Pic]"));
+        QCOMPARE(program.frame->windowTitle(), caption("House.Pic"));
         const MGLOBAL &g = MGLOBAL::instance();
         QCOMPARE(g.UndoCount, 0);
         QCOMPARE(g.ModelChanged, 0);
         QCOMPARE(g.FileChoice, 0);
+        QCOMPARE(g.ModelFilePath, QString());
         QVERIFY(Shapes::existing()->isVisible());
 
         // Saved again unchanged, the file is the same byte for byte, 1000 and the third field too.
@@ -187,7 +166,7 @@ private slots:
     {
         QTest::addColumn<bool>("yes");
         QTest::newRow("yes keeps the model") << true;
-        QTest::newRow("no clears and opens") << false;
+        QTest::newRow("no clears, and the dialog is cancelled") << false;
     }
     void openWithChangesAsksFirst()
     {
@@ -196,39 +175,33 @@ private slots:
         program.create();
         display()->HideShowGrids_Click(); // with the palette hidden it must stay hidden
         display()->PicTarget_DragDrop(3, true, 9);
-        std::vector<D::Answer> answers{yes ? D::yes() : D::no()};
-        if (!yes)
-            answers.push_back(D::cancel());
-        DialogScript dialogs(answers);
+        DialogScript dialogs(yes ? std::vector<D::Answer>{D::yes()} : std::vector<D::Answer>{D::no(), D::cancel()});
         display()->FileOpen_Click();
         QVERIFY(dialogs.allAnswered());
         QCOMPARE(dialogs.asked.front(),
                  QStringLiteral("AllYesNo: Changes made, do you wish save model before erasing by opening a new file."));
         QVERIFY(!Shapes::existing()->isVisible());
         const MGLOBAL &g = MGLOBAL::instance();
-        // Cleared before the dialog opened: cancelling it leaves an empty work area.
         QCOMPARE(g.CellShape[3][2], yes ? 9 : 0);
         QCOMPARE(display()->pictures().PicTarget2[3], yes ? 9 : 0);
         QCOMPARE(g.ModelChanged, yes ? 1 : 0);
         QCOMPARE(g.UndoCount, yes ? 1 : 0);
-        QCOMPARE(program.frame->windowTitle(), kTitle);
     }
 
     // An unreadable file shows nothing and leaves no name; a readable one that names a shape there
-    // is not stops its pictures where it does, and keeps its name.
+    // is not stops its pictures there, and keeps its name.
     void anOpenThatFails_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("name");
         QTest::addColumn<int>("back2");
-        QTest::newRow("not a model file") << TestFiles::read(TestFiles::corpus("bad/letters.Pic")) << kTitle << 0;
-        QTest::newRow("no such shape") << model({{2, "7,5,0"}, {10, "0,241,0"}, {11, "0,6,0"}})
-                                       << kTitle + QStringLiteral(" [odd.Pic]") << 5;
+        QTest::newRow("not a model file") << TestFiles::read(TestFiles::corpus("bad/letters.Pic")) << "" << 0;
+        QTest::newRow("no such shape") << model({{2, "7,5,0"}, {10, "0,241,0"}, {11, "0,6,0"}}) << "odd.Pic" << 5;
     }
     void anOpenThatFails()
     {
         QFETCH(QByteArray, bytes);
-        QFETCH(QString, caption);
+        QFETCH(QString, name);
         QFETCH(int, back2);
         QTemporaryDir dir;
         QVERIFY(TestFiles::write(dir.filePath("odd.Pic"), bytes));
@@ -237,8 +210,8 @@ private slots:
         DialogScript script({D::chooseFile(dir.filePath("odd.Pic")), D::exitMessage()});
         display()->FileOpen_Click();
         QVERIFY(script.allAnswered());
-        QCOMPARE(script.asked.at(1), kCantOpen);
-        QCOMPARE(program.frame->windowTitle(), caption);
+        QCOMPARE(script.asked.at(1), "AMsgbox: File not found or wrong format. Check Filename and/or Directory.");
+        QCOMPARE(program.frame->windowTitle(), caption(name));
         const BoxPictures &boxes = display()->pictures();
         QCOMPARE(boxes.PicTarget2[2], back2); // placed before the failure
         QCOMPARE(boxes.PicTarget2[11], 0);    // never reached
@@ -276,18 +249,16 @@ private slots:
     void fileDirectoryWithoutAnOrderShowsNothing()
     {
         Program program;
-        MGLOBAL::instance().FileChoice = 0;
         DialogScript script;
         FileDir::FileDirectory();
         QVERIFY(script.asked.empty());
         QCOMPARE(MGLOBAL::instance().FileChoice, 0);
-        // A filter without its pattern is left out.
+        // A name without its pattern is left out.
         QCOMPARE(FileDir::nameFilters(QStringLiteral("Picture Data (*.Pic)|*.Pic|Text|*.txt|Any")),
                  QStringList({"Picture Data (*.Pic)", "Text (*.txt)"}));
     }
 
-    // The page is the window's image above the strip of buttons, on black or white, the grid only
-    // on black. Whatever happens, the window is put back as it was.
+    // The page is the window's image above the strip of buttons, the grid only on black.
     void printing_data()
     {
         QTest::addColumn<bool>("print");
@@ -307,20 +278,17 @@ private slots:
         program.create();
         display()->PicTarget_DragDrop(5, true, 17);
         display()->PicTarget_DragDrop(5, true, 40);
+        MGLOBAL::instance().ModelChanged = 0;
         if (large) {
             MGLOBAL::instance().FrameSize = 8670;
             display()->parentWidget()->move(100, 100);
         }
         PrinterCapture printer;
         const QRect before = borderRect();
-        std::vector<D::Answer> answers{print ? D::yes() : D::no()};
-        if (print)
-            answers.push_back(white ? D::yes() : D::no());
-        DialogScript script(answers);
+        DialogScript script(print ? std::vector<D::Answer>{D::yes(), white ? D::yes() : D::no()} : std::vector<D::Answer>{D::no()});
         display()->PrintAll_Click();
         QVERIFY(script.allAnswered());
         QCOMPARE(script.asked.front(), QStringLiteral("AllYesNo:  Continue with Printout."));
-        MGLOBAL::instance().ModelChanged = 0;
         if (!print) {
             QVERIFY(printer.pages.empty());
             QCOMPARE(borderRect(), before);
@@ -337,8 +305,7 @@ private slots:
         QCOMPARE(page.pixelColor(11, 5), white ? background : QColor(0, 128, 0));
         const QRect box = WorkAreaPainter::boxRect(5);
         QCOMPARE(page.copy(box), WorkAreaPainter::renderModel(display()->pictures(), background, !white).copy(box));
-        // Below the grid there is only background: the strip and its buttons are left out.
-        for (int y = 422; y < page.height(); ++y)
+        for (int y = 422; y < page.height(); ++y) // below the grid: background only, no buttons
             for (int x = 0; x < page.width(); ++x)
                 QCOMPARE(page.pixelColor(x, y), background);
     }
@@ -357,16 +324,13 @@ private slots:
         program.create();
         PrinterCapture printer(false);
         QString offer;
-        const auto answer = [pdf](QDialog &d) { static_cast<QMessageBox &>(d).button(pdf ? QMessageBox::Yes : QMessageBox::No)->click(); };
-        std::vector<D::Answer> answers{D::yes(), D::no(), D::inspect([&](QDialog &d) {
-            offer = static_cast<QMessageBox &>(d).text();
+        DialogScript script({D::yes(), D::no(), [&](QDialog &d) {
             checkPutBack(); // before the user is asked
-        }, answer)};
-        if (pdf)
-            answers.push_back(D::chooseFile(dir.filePath("model")));
-        DialogScript script(answers);
+            offer = static_cast<QMessageBox &>(d).text();
+            static_cast<QMessageBox &>(d).button(pdf ? QMessageBox::Yes : QMessageBox::No)->click();
+        }, D::chooseFile(dir.filePath("model"))});
         display()->PrintAll_Click();
-        QVERIFY(script.allAnswered());
+        QCOMPARE(script.allAnswered(), pdf); // the file dialog comes only after yes
         QVERIFY2(offer.contains(QStringLiteral("No printer is set up")) && offer.contains("PDF"), qPrintable(offer));
         QCOMPARE(TestFiles::read(dir.filePath("model.pdf")).startsWith("%PDF-"), pdf);
     }
