@@ -9,7 +9,6 @@
 #include <QTest>
 #include <algorithm>
 #include <csignal>
-#include <cstring>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -43,14 +42,6 @@ MGLOBAL usedModel()
     return g;
 }
 
-bool sameColumns(const MGLOBAL &a, const MGLOBAL &b)
-{
-    return std::equal(a.CellShape.begin(), a.CellShape.begin() + MGLOBAL::kCells, b.CellShape.begin(),
-                      [](const MGLOBAL::CellRow &x, const MGLOBAL::CellRow &y) {
-                          return std::equal(x.begin() + 1, x.begin() + 4, y.begin() + 1);
-                      });
-}
-
 bool isEmptyTable(const MGLOBAL &g)
 {
     return g.CellShape.size() == size_t(MGLOBAL::kCells)
@@ -67,27 +58,17 @@ void addCorpusRows(const char *folder, int atLeast)
 }
 
 // Hands out its bytes a few hundred at a time, then fails as a disk with a bad sector does.
-class BrokenDevice : public QIODevice
-{
-public:
-    explicit BrokenDevice(QByteArray bytes) : bytes_(std::move(bytes)) { open(ReadOnly | Unbuffered); }
-    bool isSequential() const override { return true; }
-
-protected:
+struct BrokenDevice : QBuffer {
+    explicit BrokenDevice(const QByteArray &bytes)
+    {
+        setData(bytes);
+        open(ReadOnly | Unbuffered);
+    }
     qint64 readData(char *data, qint64 max) override
     {
-        const qint64 n = std::min({max, qint64(300), qint64(bytes_.size()) - pos_});
-        if (n == 0)
-            return -1;
-        std::memcpy(data, bytes_.constData() + pos_, size_t(n));
-        pos_ += n;
-        return n;
+        const qint64 n = QBuffer::readData(data, std::min<qint64>(max, 300));
+        return n > 0 ? n : -1;
     }
-    qint64 writeData(const char *, qint64) override { return -1; }
-
-private:
-    QByteArray bytes_;
-    qint64 pos_ = 0;
 };
 
 enum Failure { TargetIsDirectory, UnderRegularFile, ReadOnlyDirectory, FileSizeLimit, PipeTarget };
@@ -113,9 +94,9 @@ private slots:
         QFETCH(QString, path);
         MGLOBAL g = usedModel();
         QVERIFY(ModelFile::openModel(path, g));
-        QCOMPARE(g.CellShape.size(), size_t(MGLOBAL::kCells));
-        QVERIFY(sameColumns(g, referenceModel()));
-        QCOMPARE(ModelFile::toBytes(g), TestFiles::read(corpus("good/reference.Pic")));
+        MGLOBAL want = referenceModel();
+        want.CellShape.resize(MGLOBAL::kCells); // the whole table is re-created at the grid's size
+        QCOMPARE(g.CellShape, want.CellShape);
     }
 
     void refusesBadCorpus_data() { addCorpusRows("bad", 20); }
@@ -188,9 +169,8 @@ private slots:
 
         MGLOBAL read = usedModel();
         QVERIFY(ModelFile::openModel(first, read));
-        QVERIFY(sameColumns(read, g));
-        for (const MGLOBAL::CellRow &row : read.CellShape)
-            QVERIFY(row[0] == 0 && row[4] == 0 && row[5] == 0 && row[6] == 0);
+        for (int cell = 0; cell < MGLOBAL::kCells; ++cell)
+            QCOMPARE(read.CellShape[cell], (MGLOBAL::CellRow{0, g.CellShape[cell][1], g.CellShape[cell][2], g.CellShape[cell][3]}));
         QVERIFY(ModelFile::saveModel(second, read));
         QCOMPARE(TestFiles::read(second), TestFiles::read(first));
     }
@@ -200,7 +180,7 @@ private slots:
         QTemporaryDir dir;
         MGLOBAL g = usedModel();
         QVERIFY(!ModelFile::openModel(dir.filePath("missing.Pic"), g));
-        QVERIFY(sameColumns(g, usedModel()));       // nothing was read, so nothing changed
+        QCOMPARE(g.CellShape, usedModel().CellShape); // nothing was read, so nothing changed
         QVERIFY(!ModelFile::openModel(dir.path(), g));
         QVERIFY(!QFile::exists("/dev/zero") || !ModelFile::openModel("/dev/zero", g));
     }
