@@ -6,7 +6,6 @@
 #include "support/program.h"
 #include "workarea/workareapainter.h"
 
-#include <QLabel>
 #include <QMdiArea>
 #include <QMimeData>
 #include <QPushButton>
@@ -176,12 +175,9 @@ private slots:
         g.UndoDepth = 3;
         for (int cell = 0; cell < 5; ++cell)
             d->PicTarget_DragDrop(int16_t(cell), true, int16_t(cell + 1));
-        QString label;
-        DialogScript script({D::inspect([&](QDialog &dlg) { label = dlg.findChild<QLabel *>("Label1")->text(); },
-                                        D::click("UndoCmd"))});
+        DialogScript script({D::click("UndoCmd")});
         button(d, "ClearAll")->click();
-        QCOMPARE(script.asked, std::vector<QString>{"Undoboxes: &Undo last  3 drops"});
-        QCOMPARE(label, QStringLiteral(" Number of possible undo's in list =  5"));
+        QVERIFY(script.allAnswered());
         QCOMPARE(g.UndoCount, 2);
         QCOMPARE(d->pictures().PicTarget2[1], 2);
         QCOMPARE(d->pictures().PicTarget2[2], 0);

@@ -1,10 +1,12 @@
 // The rules of the work-area model, without any window: drops, removals, the undo list and
 // clearing, checked against what the user sees in the boxes.
 
+#include "palette/shapeicons.h"
 #include "workarea/mglobal.h"
 #include "workarea/workareapainter.h"
 #include "workarea/workarearules.h"
 
+#include <QPainter>
 #include <QTest>
 
 using namespace WorkAreaRules;
@@ -49,6 +51,23 @@ private slots:
         QFETCH(QPoint, pixel);
         QFETCH(int, cell);
         QCOMPARE(WorkAreaPainter::cellAt(pixel), cell);
+    }
+
+    // Each picture in its own box, the front one over the back one, and nothing anywhere else:
+    // the first and the last box are where a box too many or one off shows.
+    void drawingPutsEachPictureInItsBox()
+    {
+        BoxPictures boxes;
+        boxes.PicTarget2[0] = 1;
+        boxes.PicTarget[0] = 40;
+        boxes.PicTarget[MGLOBAL::kLastCell] = 240;
+        QImage want(WorkAreaPainter::renderModel({}, Qt::black, false));
+        QPainter painter(&want);
+        for (const auto &[cell, shape] : {std::pair{0, 1}, {0, 40}, {int(MGLOBAL::kLastCell), 240}})
+            painter.drawImage(WorkAreaPainter::boxRect(cell).topLeft(), ShapeIcons::image(shape));
+        painter.end();
+        QCOMPARE(WorkAreaPainter::renderModel(boxes, Qt::black, false), want);
+        QVERIFY(want != WorkAreaPainter::renderModel({}, Qt::black, false));
     }
 
     void dropsFillTheBackThenTheFrontThenNothing()
