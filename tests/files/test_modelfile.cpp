@@ -185,6 +185,18 @@ private slots:
         QVERIFY(!QFile::exists("/dev/zero") || !ModelFile::openModel("/dev/zero", g));
     }
 
+    // Started with its standard input closed, the program gets descriptor 0 for the first file.
+    void opensWithStandardInputClosed()
+    {
+        const int input = dup(0);
+        close(0);
+        MGLOBAL g;
+        const bool opened = ModelFile::openModel(corpus("good/reference.Pic"), g);
+        dup2(input, 0);
+        close(input);
+        QVERIFY(opened);
+    }
+
     // The writing step alone, on a device that is always full. (Never a QSaveFile on /dev/full:
     // it would put its temporary file into /dev and rename it over the device.)
     void writeToFullDevice()

@@ -38,6 +38,10 @@ private slots:
         QCOMPARE(TestFiles::read(path), QByteArray("one")); // the next waits for the interval
         QTRY_COMPARE_WITH_TIMEOUT(TestFiles::read(path), QByteArray("two"), 5 * kInterval);
         QCOMPARE(f.copies().size(), 1);
+        QVERIFY(TestFiles::write(path, "unchanged")); // the same model is not written again
+        QTest::qWait(kInterval);
+        f.copy.modelChanged();
+        QCOMPARE(TestFiles::read(path), QByteArray("unchanged"));
 
         f.model = "empty";                       // undone back to the saved model
         QTest::qWait(kInterval);
