@@ -80,7 +80,10 @@ private slots:
     {
         Program program;
         WorkArea::Display *d = program.create();
-        // Corners of the grid and the bottom end of a vertical line; inside a box, the background.
+        // The last vertical line, the last horizontal one, the bottom end of a vertical line; inside
+        // a box, the background.
+        QCOMPARE(pixel(d, 619, 100), kGreen);
+        QCOMPARE(pixel(d, 300, 421), kGreen);
         QCOMPARE(pixel(d, 43, 421), kGreen);
         QCOMPARE(pixel(d, 20, 20), QColor(Qt::black));
         for (const bool shown : {false, true}) {
@@ -88,7 +91,7 @@ private slots:
             QCOMPARE(button(d, "HideShowGrids")->text(), QString(shown ? "&Hide Grid - Shapes" : "Show &Grid - Shapes"));
             QCOMPARE(MGLOBAL::instance().GridState, shown ? 1 : 2);
             QCOMPARE(pixel(d, 11, 5), shown ? kGreen : QColor(Qt::black));
-            QCOMPARE(pixel(d, 619, 421), shown ? kGreen : QColor(Qt::black));
+            QCOMPARE(pixel(d, 619, 421), shown ? kGreen : QColor(Qt::black)); // the corners
             QCOMPARE(Shapes::existing()->isVisible(), shown);
         }
         // A background colour clears the surface, lines and all, until they are drawn again.
