@@ -1,5 +1,6 @@
-// The rules of the work-area model, without any window: drops, removals, the undo list and
-// clearing, checked against what the user sees in the boxes.
+// The rules of the work area without any window: the box under a pixel, what the drawing puts in
+// each box, the layer each drop and press takes, undo of any depth, and the pictures of a model
+// just read. The random walk holds the undo records, clearing and the flags to a model of its own.
 
 #include "palette/shapeicons.h"
 #include "workarea/mglobal.h"
@@ -132,20 +133,6 @@ private slots:
             QCOMPARE(f.g.CellShape[10 + i][2] != 0, i < left);
     }
 
-    void clearKeepsTheThirdColumn()
-    {
-        Fixture f;
-        f.drop(2, 3);
-        f.drop(2, 4);
-        f.g.CellShape[2][3] = 77;
-        f.g.ModelFileName = QStringLiteral("A.Pic");
-        clearCells(f.g, f.boxes);
-        QCOMPARE(f.g.CellShape[2], (MGLOBAL::CellRow{0, 0, 0, 77}));
-        QCOMPARE(f.g.UndoCount, 0);
-        QCOMPARE(f.record(1), rec(0, 0));
-        QVERIFY(f.g.ModelFileName.isEmpty());
-    }
-
     // One number in one layer of a model just read; the boxes still show an earlier model.
     void placingOneNumber_data()
     {
@@ -173,20 +160,6 @@ private slots:
                 QCOMPARE(f.g.CellShape[3][front ? MGLOBAL::kFront : MGLOBAL::kBack], number);
             }
         }
-    }
-
-    void placingStopsAtAShapeThatDoesNotExist()
-    {
-        Fixture f;
-        f.g.CellShape[0][2] = 5;
-        f.g.CellShape[0][1] = 6; // the front pass never runs
-        f.g.CellShape[10][2] = 241;
-        f.g.CellShape[11][2] = 7;
-        QVERIFY(!placePictures(f.g, f.boxes));
-        QCOMPARE(f.boxes.PicTarget2[0], 5);
-        QCOMPARE(f.boxes.PicTarget2[10], 0);
-        QCOMPARE(f.boxes.PicTarget2[11], 0);
-        QCOMPARE(f.boxes.PicTarget[0], 0);
     }
 };
 
