@@ -19,7 +19,7 @@ QPushButton *button(WorkArea::Display *d, const char *name) { return d->findChil
 QColor pixel(WorkArea::Display *d, int x, int y) { return d->grab().toImage().pixelColor(x, y); }
 
 // Drags `data` to `at` and lets go: whether the window let the drag in, let it stay there and took
-// the drop. The drop is sent whatever the window said before, as a drag may start inside it.
+// the drop. The drop is sent whatever the window said before: it must refuse a bad one itself.
 QList<bool> drag(WorkArea::Display *d, QPoint at, const QByteArray &data, const QString &format = Shapes::kMimeType)
 {
     QMimeData mime;
