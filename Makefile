@@ -32,8 +32,9 @@ clean:
 
 # Fuzzing: the readers of model files, the settings file and the depth box under libFuzzer with
 # AddressSanitizer and UndefinedBehaviorSanitizer, built with clang in a tree of their own. Each
-# target runs FUZZ_SECONDS on a copy of its corpus in tests/fuzz, so the committed seeds stay as
-# they are; what breaks a rule is kept as $(FUZZ_DIR)/crash-<target>-*.
+# target runs FUZZ_SECONDS on a copy of its seeds in tests/fuzz (the model reader also on the files
+# of tests/files/good and bad), so the committed seeds stay as they are; what breaks a rule is kept
+# as $(FUZZ_DIR)/crash-<target>-*.
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS = model settings depth
@@ -45,6 +46,7 @@ fuzz:
 	cmake --build $(FUZZ_DIR) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
 	@set -e; for t in $(FUZZ_TARGETS); do \
 	  rm -rf $(FUZZ_DIR)/corpus/$$t; mkdir -p $(FUZZ_DIR)/corpus; cp -r tests/fuzz/$$t $(FUZZ_DIR)/corpus/$$t; \
+	  if [ $$t = model ]; then cp tests/files/good/*.Pic tests/files/bad/*.Pic $(FUZZ_DIR)/corpus/model/; fi; \
 	  echo "== fuzz_$$t for $(FUZZ_SECONDS) s"; \
 	  $(FUZZ_DIR)/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 	    -artifact_prefix=$(FUZZ_DIR)/crash-$$t- $(FUZZ_DIR)/corpus/$$t; \

@@ -5,13 +5,10 @@
 // Exit 0 on success, 1 with a message otherwise.
 
 #include "platform/printer.h"
-#include "workarea/boxpictures.h"
 #include "workarea/workareapainter.h"
 
 #include <QGuiApplication>
-#include <QImage>
 #include <QPrinterInfo>
-#include <QRect>
 #include <cstdio>
 #include <cstdlib>
 
@@ -19,23 +16,15 @@ namespace {
 
 // Two layers in cell 5, as a user drops them, and shapes in the corners and the middle so that a
 // shift or a cut edge shows.
-BoxPictures model()
+QImage picture()
 {
     BoxPictures boxes;
     boxes.PicTarget2[5] = 17;
     boxes.PicTarget[5] = 40;
-    boxes.PicTarget2[0] = 1;
-    boxes.PicTarget2[18] = 60;
-    boxes.PicTarget2[123] = 120;
+    for (const auto &[cell, shape] : {std::pair{0, 1}, {18, 60}, {123, 120}, {228, 200}, {246, 240}})
+        boxes.PicTarget2[cell] = int16_t(shape);
     boxes.PicTarget[123] = 121;
-    boxes.PicTarget2[228] = 200;
-    boxes.PicTarget2[246] = 240;
-    return boxes;
-}
-
-QImage picture()
-{
-    return WorkAreaPainter::renderModel(model(), Qt::black, true);
+    return WorkAreaPainter::renderModel(boxes, Qt::black, true);
 }
 
 int fail(const QString &why)
@@ -52,21 +41,7 @@ int print()
         return fail(QStringLiteral("Qt sees no default printer"));
     std::printf("default printer: %s\n", qPrintable(info.printerName()));
     QString error;
-    if (!Printer::printImage(picture(), &error))
-        return fail(QStringLiteral("printing failed: ") + error);
-    return EXIT_SUCCESS;
-}
-
-bool near(QRgb a, QRgb b, int tolerance)
-{
-    return std::abs(qRed(a) - qRed(b)) <= tolerance && std::abs(qGreen(a) - qGreen(b)) <= tolerance
-           && std::abs(qBlue(a) - qBlue(b)) <= tolerance;
-}
-
-// Share of `total` in percent, for the messages.
-double percent(qsizetype part, qsizetype total)
-{
-    return total ? 100.0 * double(part) / double(total) : 0.0;
+    return Printer::printImage(picture(), &error) ? EXIT_SUCCESS : fail(QStringLiteral("printing failed: ") + error);
 }
 
 int check(const QString &pagePath, double marginPoints)
@@ -79,56 +54,40 @@ int check(const QString &pagePath, double marginPoints)
     // Everything that is not paper white is the picture: the black block must be exactly the
     // image's 96 dpi size, at the printer's margin. A wrong resolution or origin moves or scales it.
     QRect inked;
-    for (int y = 0; y < page.height(); ++y) {
-        const QRgb *line = reinterpret_cast<const QRgb *>(page.constScanLine(y));
-        for (int x = 0; x < page.width(); ++x) {
-            if (qRed(line[x]) < 200 || qGreen(line[x]) < 200 || qBlue(line[x]) < 200)
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (qMin(qMin(qRed(page.pixel(x, y)), qGreen(page.pixel(x, y))), qBlue(page.pixel(x, y))) < 200)
                 inked |= QRect(x, y, 1, 1);
-        }
-    }
     const int margin = qRound(marginPoints * 96.0 / 72.0);
     const QRect wanted(QPoint(margin, margin), expected.size());
-    std::printf("page %dx%d px, picture at %d,%d size %dx%d (expected %d,%d size %dx%d)\n", page.width(),
-                page.height(), inked.x(), inked.y(), inked.width(), inked.height(), wanted.x(), wanted.y(),
-                wanted.width(), wanted.height());
-    if (inked.isNull())
-        return fail(QStringLiteral("the page is blank"));
-    if (std::abs(inked.left() - wanted.left()) > 1 || std::abs(inked.top() - wanted.top()) > 1
-        || std::abs(inked.right() - wanted.right()) > 1 || std::abs(inked.bottom() - wanted.bottom()) > 1)
+    std::printf("picture at %d,%d size %dx%d (expected %d,%d size %dx%d)\n", inked.x(), inked.y(), inked.width(),
+                inked.height(), wanted.x(), wanted.y(), wanted.width(), wanted.height());
+    const QMargins off(inked.left() - wanted.left(), inked.top() - wanted.top(), inked.right() - wanted.right(),
+                       inked.bottom() - wanted.bottom());
+    if (inked.isNull() || qMax(qMax(qAbs(off.left()), qAbs(off.top())), qMax(qAbs(off.right()), qAbs(off.bottom()))) > 1)
         return fail(QStringLiteral("the picture is not at the page's top left at its 96 dpi size"));
 
     // Pixel by pixel against the same picture. Rasterising may shift a colour a little; a lossy
     // coding of the image shifts it much more, greying the one-pixel grid lines and fringing the
-    // icons. Grid and icons are counted apart, as each is a small part of the block.
-    qsizetype gridTotal = 0, gridSeen = 0, iconTotal = 0, iconSeen = 0, blackTotal = 0, blackSeen = 0;
-    const QRgb grid = WorkAreaPainter::kGridColour.rgb();
-    for (int y = 0; y < expected.height(); ++y) {
+    // icons. Grid, icons and background are counted apart, as the first two are small parts.
+    enum { Grid, Icon, Black };
+    qsizetype total[3] = {}, seen[3] = {};
+    for (int y = 0; y < expected.height(); ++y)
         for (int x = 0; x < expected.width(); ++x) {
-            const QRgb want = expected.pixel(x, y);
-            const bool seen = near(page.pixel(wanted.x() + x, wanted.y() + y), want, 32);
-            if (want == grid) {
-                ++gridTotal;
-                gridSeen += seen;
-            } else if (want == qRgb(0, 0, 0)) {
-                ++blackTotal;
-                blackSeen += seen;
-            } else {
-                ++iconTotal;
-                iconSeen += seen;
-            }
+            const QRgb want = expected.pixel(x, y), got = page.pixel(wanted.x() + x, wanted.y() + y);
+            const int kind = want == WorkAreaPainter::kGridColour.rgb() ? Grid : want == qRgb(0, 0, 0) ? Black : Icon;
+            ++total[kind];
+            seen[kind] += qAbs(qRed(got) - qRed(want)) <= 32 && qAbs(qGreen(got) - qGreen(want)) <= 32
+                && qAbs(qBlue(got) - qBlue(want)) <= 32;
         }
+    const double needed[3] = {95.0, 95.0, 99.0};
+    const char *what[3] = {"the dark green grid lines", "the icons", "the background pixels"};
+    for (int kind : {Grid, Icon, Black}) {
+        const double percent = total[kind] ? 100.0 * double(seen[kind]) / double(total[kind]) : 0.0;
+        std::printf("%s: %.1f%% of %lld pixels as expected\n", what[kind], percent, static_cast<long long>(total[kind]));
+        if (percent < needed[kind])
+            return fail(QStringLiteral("%1 are not on the page in their colours and places").arg(what[kind]));
     }
-    std::printf("as expected: %.1f%% of %lld grid pixels, %.1f%% of %lld icon pixels, %.1f%% of %lld black ones\n",
-                percent(gridSeen, gridTotal), static_cast<long long>(gridTotal), percent(iconSeen, iconTotal),
-                static_cast<long long>(iconTotal), percent(blackSeen, blackTotal), static_cast<long long>(blackTotal));
-    if (gridTotal == 0 || iconTotal == 0)
-        return fail(QStringLiteral("the model drew no grid or no icons; the check would prove nothing"));
-    if (percent(gridSeen, gridTotal) < 95.0)
-        return fail(QStringLiteral("the dark green grid lines are not on the page in their colour"));
-    if (percent(iconSeen, iconTotal) < 95.0)
-        return fail(QStringLiteral("the icons are not on the page in their colours and places"));
-    if (percent(blackSeen, blackTotal) < 99.0)
-        return fail(QStringLiteral("the background is not black on the page"));
     return EXIT_SUCCESS;
 }
 

@@ -1,54 +1,54 @@
-// "Save File" and "Open File" in the work area, with the file dialog and the questions answered
-// through the test seam: what is written, what the boxes and the caption show afterwards, and
-// what a failure costs.
+// "Save File", "Open File" and "Print" in the work area, with the file dialog and the questions
+// answered through the test seam: what is written or printed, what the boxes and the caption show
+// afterwards, and what a failure costs. One row for each outcome.
 
 #include "files/filedir.h"
-#include "files/modelfile.h"
 #include "files/recoverycopy.h"
+#include "platform/printer.h"
+#include "platform/twips.h"
 #include "support/dialogscript.h"
 #include "support/program.h"
+#include "support/testfiles.h"
+#include "workarea/workareapainter.h"
 
 #include <QFileSystemModel>
-#include <QPushButton>
+#include <QMessageBox>
 #include <QTemporaryDir>
 
 using D = DialogScript;
+using TestFiles::model;
 
 namespace {
 const QString kTitle = QStringLiteral(" Brickloom Win9 ");
 
-QByteArray bytesOf(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-// A model file with the given "front,back,third" lines at the given cells, 0,0,0 elsewhere.
-QByteArray modelBytes(const std::map<int, QByteArray> &lines)
-{
-    QByteArray out;
-    for (int cell = 0; cell < 247; ++cell)
-        out += (lines.count(cell) ? lines.at(cell) : QByteArray("0,0,0")) + "\r\n";
-    return out;
-}
-
-// Checks, while the file dialog is up, that the palette has been hidden for it.
-D::Answer paletteHiddenThen(D::Answer answer)
-{
-    return [answer](QDialog &d) {
-        QVERIFY(!Shapes::existing() || !Shapes::existing()->isVisible());
-        answer(d);
-    };
-}
-
 WorkArea::Display *display() { return WorkArea::Display::existing(); }
+QRect borderRect() { return display()->parentWidget()->geometry(); }
+
+QString caption(const QString &name) { return name.isEmpty() ? kTitle : kTitle + " [" + name + "]"; }
+
+// Takes what would go to the printer, or fails as a computer without one.
+struct PrinterCapture {
+    std::vector<QImage> pages;
+    explicit PrinterCapture(bool works = true)
+    {
+        Printer::setSink([this, works](const QImage &image, QString *error) {
+            pages.push_back(image.convertToFormat(QImage::Format_RGB32));
+            if (!works && error)
+                *error = QStringLiteral("No printer is set up on this computer.");
+            return works;
+        });
+    }
+    ~PrinterCapture() { Printer::setSink(nullptr); }
+};
+
+// After printing, the window is back at its layout place and size, black, its lines gone.
+void checkPutBack(bool large = false)
+{
+    QCOMPARE(borderRect(), QRect(Twips::point(large ? 0 : -60, large ? 600 : -60), Twips::size(9550, 6850)));
+    QCOMPARE(display()->backColor(), QColor(Qt::black));
+    QCOMPARE(display()->grab().toImage().pixelColor(11, 5), QColor(Qt::black));
+    QVERIFY(!QGuiApplication::overrideCursor());
+}
 } // namespace
 
 class TestFileFlows : public QObject {
@@ -56,22 +56,44 @@ class TestFileFlows : public QObject {
 private slots:
     void init() { Program::removeSettings(); }
 
-    void saveWritesTheModelAndNamesIt()
+    // Whatever happens, the model counts as saved afterwards and the palette is back.
+    void saving_data()
     {
+        QTest::addColumn<QString>("chosen"); // empty: the dialog is cancelled
+        QTest::addColumn<QString>("name");   // of the model afterwards
+        QTest::newRow("saved, .Pic added to the name") << "model1" << "model1.Pic";
+        QTest::newRow("cancelled") << "" << "OLD.Pic";
+        QTest::newRow("failed: no such folder") << "gone/model1.Pic" << "OLD.Pic";
+    }
+    void saving()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, name);
         QTemporaryDir dir;
         Program program;
         program.create();
+        MGLOBAL &g = MGLOBAL::instance();
+        g.ModelFileName = QStringLiteral("OLD.Pic");
         display()->PicTarget_DragDrop(0, true, 45);
         display()->PicTarget_DragDrop(0, true, 12);
         display()->PicTarget_DragDrop(2, true, 3);
-        DialogScript script({paletteHiddenThen(D::chooseFile(dir.filePath("model1")))});
+        QString proposed;
+        std::vector<D::Answer> answers{D::inspect([&](QDialog &d) {
+            QVERIFY(!Shapes::existing()->isVisible());
+            proposed = QFileInfo(static_cast<QFileDialog &>(d).selectedFiles().value(0)).fileName();
+        }, chosen.isEmpty() ? D::cancel() : D::chooseFile(dir.filePath(chosen)))};
+        const bool fails = chosen.startsWith("gone");
+        if (fails)
+            answers.push_back(D::exitMessage());
+        DialogScript script(answers);
         display()->FileSave_Click();
-        QCOMPARE(script.asked, std::vector<QString>{"QFileDialog: save"});
-        // A name typed without its extension gets ".Pic".
-        QCOMPARE(bytesOf(dir.filePath("model1.Pic")), modelBytes({{0, "12,45,0"}, {2, "0,3,0"}}));
-        const MGLOBAL &g = MGLOBAL::instance();
-        QCOMPARE(g.ModelFileName, QStringLiteral("model1.Pic"));
-        QCOMPARE(program.frame->windowTitle(), kTitle + QStringLiteral(" [model1.Pic]"));
+        QVERIFY(script.allAnswered());
+        QCOMPARE(proposed, QStringLiteral("OLD.Pic"));
+        QCOMPARE(script.asked.back(), fails ? "AMsgbox:  Bad Filename. Must be in the form MYFILE.PIC" : "QFileDialog: save");
+        QCOMPARE(TestFiles::read(dir.filePath("model1.Pic")),
+                 name == "model1.Pic" ? model({{0, "12,45,0"}, {2, "0,3,0"}}) : QByteArray("<none>"));
+        QCOMPARE(g.ModelFileName, name);
+        QCOMPARE(program.frame->windowTitle(), caption(name));
         QCOMPARE(g.ModelChanged, 0);
         QCOMPARE(g.FileChoice, 0);
         QCOMPARE(g.ModelFilePath, QString());
@@ -83,191 +105,125 @@ private slots:
         QTemporaryDir dir;
         QDir recovery(RecoveryCopy::defaultFolder());
         recovery.removeRecursively();
-        const auto copies = [&] { return recovery.entryInfoList({"*.Pic"}, QDir::Files); };
+        const auto copy = [&] {
+            const QFileInfoList copies = recovery.entryInfoList({"*.Pic"}, QDir::Files);
+            return copies.size() == 1 ? TestFiles::read(copies.first().filePath()) : QByteArray::number(copies.size());
+        };
         Program program;
         program.create();
         display()->PicTarget_DragDrop(0, true, 45);
-        QCOMPARE(copies().size(), 1);
-        QCOMPARE(bytesOf(copies().first().filePath()), modelBytes({{0, "0,45,0"}}));
+        QCOMPARE(copy(), model({{0, "0,45,0"}}));
+        // Taken out again, the model is what was saved: the copy goes once the interval is over.
+        QTest::mousePress(display(), Qt::RightButton, {}, WorkAreaPainter::boxRect(0).center());
+        QTRY_COMPARE(copy(), QByteArray("0"));
+        display()->PicTarget_DragDrop(0, true, 45);
         DialogScript saved({D::chooseFile(dir.filePath("a.Pic"))});
         display()->FileSave_Click();
-        QVERIFY2(copies().isEmpty(), "a successful save removes the copy");
+        QCOMPARE(copy(), QByteArray("0"));
 
-        // A save that fails marks the model as saved all the same, and leaving asks nothing: the
+        // A failed save marks the model as saved all the same, and leaving asks nothing: the
         // copy is what keeps the model.
         display()->PicTarget_DragDrop(0, true, 12);
         DialogScript failed({D::chooseFile(dir.filePath("gone/b.Pic")), D::exitMessage()});
         display()->FileSave_Click();
-        QCOMPARE(MGLOBAL::instance().ModelChanged, 0);
         display()->Exit1_Click();
         QVERIFY(failed.allAnswered());
         QVERIFY(MainMenu::existing());
-        QCOMPARE(copies().size(), 1);
-        QCOMPARE(bytesOf(copies().first().filePath()), modelBytes({{0, "12,45,0"}}));
+        QCOMPARE(copy(), model({{0, "12,45,0"}}));
     }
 
-    void saveProposesTheCurrentName()
+    // A model is shown and named. An unreadable file shows nothing and leaves no name; a readable
+    // one that names a shape there is not stops its pictures there, and keeps its name.
+    void opening_data()
     {
-        QTemporaryDir dir;
-        Program program;
-        program.create();
-        MGLOBAL::instance().ModelFileName = QStringLiteral("MODEL1.PIC");
-        QString proposed;
-        QStringList filters;
-        DialogScript script({D::inspect(
-            [&](QDialog &d) {
-                auto &files = static_cast<QFileDialog &>(d);
-                proposed = QFileInfo(files.selectedFiles().value(0)).fileName();
-                filters = files.nameFilters();
-            },
-            D::cancel())});
-        display()->FileSave_Click();
-        QCOMPARE(proposed, QStringLiteral("MODEL1.PIC"));
-        QCOMPARE(filters, QStringList{"Picture Data (*.Pic)"});
-        // Cancelled: nothing written, the name stays, and the model counts as saved.
-        QCOMPARE(program.frame->windowTitle(), kTitle + QStringLiteral(" [MODEL1.PIC]"));
-        QCOMPARE(MGLOBAL::instance().ModelChanged, 0);
-        QCOMPARE(MGLOBAL::instance().FileChoice, 0);
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("fails");
+        QTest::addColumn<int>("back2");
+        QTest::addColumn<int>("front2");
+        QTest::newRow("a model") << model({{2, "7,5,8"}, {3, "0,1000,0"}, {11, "40,0,0"}}) << "odd.Pic" << false << 5 << 7;
+        QTest::newRow("not a model file") << TestFiles::read(TestFiles::corpus("bad/letters.Pic")) << "" << true << 0 << 0;
+        QTest::newRow("no such shape") << model({{2, "7,5,0"}, {10, "0,241,0"}, {11, "0,6,0"}}) << "odd.Pic" << true << 5 << 0;
     }
-
-    void aFailedSaveKeepsTheOldFileAndTheName()
+    void opening()
     {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, name);
+        QFETCH(bool, fails);
+        QFETCH(int, back2);
+        QFETCH(int, front2);
         QTemporaryDir dir;
+        const QString path = dir.filePath("odd.Pic");
+        QVERIFY(TestFiles::write(path, bytes));
         Program program;
         program.create();
-        MGLOBAL::instance().ModelFileName = QStringLiteral("OLD.Pic");
-        display()->PicTarget_DragDrop(1, true, 1);
-        const QString path = dir.filePath("gone/new.Pic"); // its folder does not exist
-        DialogScript script({D::chooseFile(path), D::exitMessage()});
-        display()->FileSave_Click();
-        QVERIFY(script.allAnswered());
-        QCOMPARE(script.asked.at(1), QStringLiteral("AMsgbox:  Bad Filename. Must be in the form MYFILE.PIC"));
-        QCOMPARE(MGLOBAL::instance().ModelFileName, QStringLiteral("OLD.Pic"));
-        QCOMPARE(MGLOBAL::instance().ModelChanged, 0);
-        QVERIFY(!QFileInfo::exists(path));
-    }
-
-    void openShowsTheModel()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("House.Pic");
-        writeFile(path, modelBytes({{0, "12,45,0"}, {1, "0,1000,0"}, {5, "40,17,8"}}));
-        Program program;
-        program.create();
-        DialogScript script({paletteHiddenThen(D::chooseFile(path))});
+        std::vector<D::Answer> answers{D::inspect([](QDialog &) { QVERIFY(!Shapes::existing()->isVisible()); }, D::chooseFile(path))};
+        if (fails)
+            answers.push_back(D::exitMessage());
+        DialogScript script(answers);
         display()->FileOpen_Click();
-        QCOMPARE(script.asked, std::vector<QString>{"QFileDialog: open"});
+        QVERIFY(script.allAnswered());
+        QCOMPARE(script.asked.back(), fails ? "AMsgbox: File not found or wrong format. Check Filename and/or Directory."
+                                            : "QFileDialog: open");
+        QCOMPARE(program.frame->windowTitle(), caption(name));
         const BoxPictures &boxes = display()->pictures();
-        QCOMPARE(boxes.PicTarget[0], 12);
-        QCOMPARE(boxes.PicTarget2[0], 45);
-        QCOMPARE(boxes.PicTarget2[1], 0); // 1000 shows nothing...
-        QCOMPARE(MGLOBAL::instance().CellShape[1][2], 1000); // ...but is kept
-        QCOMPARE(boxes.PicTarget[5], 40);
-        QCOMPARE(program.frame->windowTitle(), kTitle + QStringLiteral(" [House.Pic]"));
+        QCOMPARE(boxes.PicTarget2[2], back2); // the back layers come first...
+        QCOMPARE(boxes.PicTarget[2], front2);  // ...then the front ones
+        QCOMPARE(boxes.PicTarget2[11], 0);
         const MGLOBAL &g = MGLOBAL::instance();
         QCOMPARE(g.UndoCount, 0);
         QCOMPARE(g.ModelChanged, 0);
         QCOMPARE(g.FileChoice, 0);
+        QCOMPARE(g.ModelFilePath, QString());
         QVERIFY(Shapes::existing()->isVisible());
-
+        if (fails)
+            return;
+        QCOMPARE(boxes.PicTarget[11], 40);
+        QCOMPARE(boxes.PicTarget2[3], 0);   // 1000 shows nothing...
+        QCOMPARE(g.CellShape[3][2], 1000); // ...but is kept
         // Saved again unchanged, the file is the same byte for byte, 1000 and the third field too.
         DialogScript again({D::chooseFile(dir.filePath("Copy.Pic"))});
         display()->FileSave_Click();
-        QCOMPARE(bytesOf(dir.filePath("Copy.Pic")), bytesOf(path));
+        QCOMPARE(TestFiles::read(dir.filePath("Copy.Pic")), bytes);
     }
 
     void openWithChangesAsksFirst_data()
     {
-        QTest::addColumn<int>("answer"); // 0 yes, 1 no, 2 close box
-        QTest::newRow("yes keeps the model") << 0;
-        QTest::newRow("no clears and opens") << 1;
-        QTest::newRow("close box counts as no") << 2;
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("yes keeps the model") << true;
+        QTest::newRow("no clears, and the dialog is cancelled") << false;
     }
     void openWithChangesAsksFirst()
     {
-        QFETCH(int, answer);
+        QFETCH(bool, yes);
         Program program;
         program.create();
         display()->HideShowGrids_Click(); // with the palette hidden it must stay hidden
         display()->PicTarget_DragDrop(3, true, 9);
-        const D::Answer answers[] = {D::yes(), D::no(), D::closeBox()};
-        std::vector<D::Answer> script{answers[answer]};
-        if (answer != 0)
-            script.push_back(D::cancel());
-        DialogScript dialogs(script);
+        DialogScript dialogs(yes ? std::vector<D::Answer>{D::yes()} : std::vector<D::Answer>{D::no(), D::cancel()});
         display()->FileOpen_Click();
         QVERIFY(dialogs.allAnswered());
         QCOMPARE(dialogs.asked.front(),
                  QStringLiteral("AllYesNo: Changes made, do you wish save model before erasing by opening a new file."));
         QVERIFY(!Shapes::existing()->isVisible());
         const MGLOBAL &g = MGLOBAL::instance();
-        if (answer == 0) {
-            QCOMPARE(g.CellShape[3][2], 9);
-            QCOMPARE(g.ModelChanged, 1);
-            QCOMPARE(g.UndoCount, 1);
-        } else {
-            // Cleared before the dialog opened: cancelling it leaves an empty work area.
-            QCOMPARE(display()->pictures(), BoxPictures{});
-            QCOMPARE(g.ModelChanged, 0);
-            QCOMPARE(program.frame->windowTitle(), kTitle);
-        }
-    }
-
-    void aFileThatCannotBeReadShowsNothing_data()
-    {
-        QTest::addColumn<QString>("name");
-        const QDir bad(QFINDTESTDATA("bad"));
-        for (const QString &file : bad.entryList(QDir::Files))
-            QTest::newRow(qPrintable(file)) << bad.filePath(file);
-        QTest::newRow("missing") << QStringLiteral("/nonexistent/none.Pic");
-    }
-    // Typed into the dialog: the program's own open answers, also for a name that does not exist.
-    void aFileThatCannotBeReadShowsNothing()
-    {
-        QFETCH(QString, name);
-        Program program;
-        program.create();
-        DialogScript script({D::typeFile(name), D::exitMessage()});
-        display()->FileOpen_Click();
-        QVERIFY(script.allAnswered());
-        QCOMPARE(script.asked.at(1), QStringLiteral("AMsgbox: File not found or wrong format. Check Filename and/or Directory."));
-        QCOMPARE(display()->pictures(), BoxPictures{});
-        QCOMPARE(program.frame->windowTitle(), kTitle);
-        const MGLOBAL &g = MGLOBAL::instance();
-        QCOMPARE(g.ModelFileName, QString());
-        for (int cell = 0; cell < 247; ++cell)
-            QCOMPARE(g.CellShape[cell][2], 0);
-        QVERIFY(Shapes::existing()->isVisible());
-    }
-
-    void aShapeThatDoesNotExistStopsThePictures()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("odd.Pic");
-        writeFile(path, modelBytes({{2, "7,5,0"}, {10, "0,241,0"}, {11, "0,6,0"}}));
-        Program program;
-        program.create();
-        DialogScript script({D::chooseFile(path), D::exitMessage()});
-        display()->FileOpen_Click();
-        QVERIFY(script.allAnswered());
-        const BoxPictures &boxes = display()->pictures();
-        QCOMPARE(boxes.PicTarget2[2], 5);  // done before the failure
-        QCOMPARE(boxes.PicTarget2[11], 0); // never reached
-        QCOMPARE(boxes.PicTarget[2], 0);   // the front pass never ran
-        QCOMPARE(program.frame->windowTitle(), kTitle + QStringLiteral(" [odd.Pic]"));
-        QCOMPARE(MGLOBAL::instance().ModelChanged, 0);
+        QCOMPARE(g.CellShape[3][2], yes ? 9 : 0);
+        QCOMPARE(display()->pictures().PicTarget2[3], yes ? 9 : 0);
+        QCOMPARE(g.ModelChanged, yes ? 1 : 0);
+        QCOMPARE(g.UndoCount, yes ? 1 : 0);
     }
 
     void theDialogListsModelFilesOfAnyCase()
     {
         QTemporaryDir dir;
         for (const char *name : {"a.Pic", "b.PIC", "c.pic", "d.txt"})
-            writeFile(dir.filePath(QLatin1String(name)), "x");
+            QVERIFY(TestFiles::write(dir.filePath(QLatin1String(name)), "x"));
         Program program;
         program.create();
         QStringList listed;
         DialogScript script({[&](QDialog &d) {
             auto &files = static_cast<QFileDialog &>(d);
+            QCOMPARE(files.nameFilters(), QStringList{"Picture Data (*.Pic)"});
             files.setDirectory(dir.path());
             d.show();
             auto *model = files.findChild<QFileSystemModel *>();
@@ -286,13 +242,90 @@ private slots:
     void fileDirectoryWithoutAnOrderShowsNothing()
     {
         Program program;
-        MGLOBAL::instance().FileChoice = 0;
         DialogScript script;
         FileDir::FileDirectory();
         QVERIFY(script.asked.empty());
         QCOMPARE(MGLOBAL::instance().FileChoice, 0);
-        QCOMPARE(FileDir::nameFilters(QStringLiteral("Picture Data (*.Pic)|*.Pic|Text|*.txt")),
+        // A name without its pattern is left out.
+        QCOMPARE(FileDir::nameFilters(QStringLiteral("Picture Data (*.Pic)|*.Pic|Text|*.txt|Any")),
                  QStringList({"Picture Data (*.Pic)", "Text (*.txt)"}));
+    }
+
+    // The page is the window's image above the strip of buttons, the grid only on black.
+    void printing_data()
+    {
+        QTest::addColumn<bool>("print");
+        QTest::addColumn<bool>("white");
+        QTest::addColumn<bool>("large");
+        QTest::newRow("no prints nothing") << false << false << false;
+        QTest::newRow("black page") << true << false << false;
+        QTest::newRow("white page") << true << true << false;
+        QTest::newRow("black page, large layout") << true << false << true;
+    }
+    void printing()
+    {
+        QFETCH(bool, print);
+        QFETCH(bool, white);
+        QFETCH(bool, large);
+        Program program;
+        program.create();
+        display()->PicTarget_DragDrop(5, true, 17);
+        display()->PicTarget_DragDrop(5, true, 40);
+        MGLOBAL::instance().ModelChanged = 0;
+        if (large) {
+            MGLOBAL::instance().FrameSize = 8670;
+            display()->parentWidget()->move(100, 100);
+        }
+        PrinterCapture printer;
+        const QRect before = borderRect();
+        DialogScript script(print ? std::vector<D::Answer>{D::yes(), white ? D::yes() : D::no()} : std::vector<D::Answer>{D::no()});
+        display()->PrintAll_Click();
+        QVERIFY(script.allAnswered());
+        QCOMPARE(script.asked.front(), QStringLiteral("AllYesNo:  Continue with Printout."));
+        if (!print) {
+            QVERIFY(printer.pages.empty());
+            QCOMPARE(borderRect(), before);
+            QCOMPARE(display()->grab().toImage().pixelColor(11, 5), QColor(0, 128, 0));
+            return;
+        }
+        checkPutBack(large);
+        QCOMPARE(script.asked.at(1), QStringLiteral("AllYesNo: With white background."));
+        QCOMPARE(printer.pages.size(), size_t(1));
+        const QImage &page = printer.pages.front();
+        // The window was 9530 x 6400 twips while it printed, inside its one-pixel border.
+        QCOMPARE(page.size(), Twips::size(9530, 6400) - QSize(2, 2));
+        const QColor background = white ? Qt::white : Qt::black;
+        QCOMPARE(page.pixelColor(11, 5), white ? background : QColor(0, 128, 0));
+        const QRect box = WorkAreaPainter::boxRect(5);
+        QCOMPARE(page.copy(box), WorkAreaPainter::renderModel(display()->pictures(), background, !white).copy(box));
+        for (int y = 422; y < page.height(); ++y) // below the grid: background only, no buttons
+            for (int x = 0; x < page.width(); ++x)
+                QCOMPARE(page.pixelColor(x, y), background);
+    }
+
+    void withoutAPrinterThePageCanBecomeAPdf_data()
+    {
+        QTest::addColumn<bool>("pdf");
+        QTest::newRow("yes writes a PDF file") << true;
+        QTest::newRow("no writes nothing") << false;
+    }
+    void withoutAPrinterThePageCanBecomeAPdf()
+    {
+        QFETCH(bool, pdf);
+        QTemporaryDir dir;
+        Program program;
+        program.create();
+        PrinterCapture printer(false);
+        QString offer;
+        DialogScript script({D::yes(), D::no(), [&](QDialog &d) {
+            checkPutBack(); // before the user is asked
+            offer = static_cast<QMessageBox &>(d).text();
+            static_cast<QMessageBox &>(d).button(pdf ? QMessageBox::Yes : QMessageBox::No)->click();
+        }, D::chooseFile(dir.filePath("model"))});
+        display()->PrintAll_Click();
+        QCOMPARE(script.allAnswered(), pdf); // the file dialog comes only after yes
+        QVERIFY2(offer.contains(QStringLiteral("No printer is set up")) && offer.contains("PDF"), qPrintable(offer));
+        QCOMPARE(TestFiles::read(dir.filePath("model.pdf")).startsWith("%PDF-"), pdf);
     }
 };
 

@@ -1,20 +1,14 @@
 // The recovery copy on its own, with a model that is just bytes and a short interval.
 
 #include "files/recoverycopy.h"
+#include "support/testfiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 constexpr int kInterval = 200;
-
-QByteArray bytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
-}
 
 struct Fixture {
     QTemporaryDir dir;
@@ -38,12 +32,16 @@ private slots:
         f.model = "one";
         f.copy.modelChanged();
         const QString path = f.copy.currentPath();
-        QCOMPARE(bytes(path), QByteArray("one")); // the first change is written at once
+        QCOMPARE(TestFiles::read(path), QByteArray("one")); // the first change is written at once
         f.model = "two";
         f.copy.modelChanged();
-        QCOMPARE(bytes(path), QByteArray("one")); // the next waits for the interval
-        QTRY_COMPARE_WITH_TIMEOUT(bytes(path), QByteArray("two"), 5 * kInterval);
+        QCOMPARE(TestFiles::read(path), QByteArray("one")); // the next waits for the interval
+        QTRY_COMPARE_WITH_TIMEOUT(TestFiles::read(path), QByteArray("two"), 5 * kInterval);
         QCOMPARE(f.copies().size(), 1);
+        QVERIFY(TestFiles::write(path, "unchanged")); // the same model is not written again
+        QTest::qWait(kInterval);
+        f.copy.modelChanged();
+        QCOMPARE(TestFiles::read(path), QByteArray("unchanged"));
 
         f.model = "empty";                       // undone back to the saved model
         QTest::qWait(kInterval);
@@ -66,7 +64,7 @@ private slots:
         f.model = "last state";                  // within the interval, then let go at once
         f.copy.finish();
         QCOMPARE(f.copies().size(), 1);
-        QCOMPARE(bytes(QDir(f.folder()).filePath(f.copies().first())), QByteArray("last state"));
+        QCOMPARE(TestFiles::read(QDir(f.folder()).filePath(f.copies().first())), QByteArray("last state"));
         QVERIFY(f.copy.currentPath().isEmpty());
 
         f.copy.markSaved();                      // the next model starts clean and keeps the old copy
@@ -89,7 +87,7 @@ private slots:
         const QStringList kept = f.copies();
         QCOMPARE(kept.size(), RecoveryCopy::kKept);
         QCOMPARE(kept.first(), QStringLiteral("2001-01-13_00-00-00.Pic"));
-        QVERIFY(bytes(QDir(f.folder()).filePath(kept.last())) == "new");
+        QVERIFY(TestFiles::read(QDir(f.folder()).filePath(kept.last())) == "new");
     }
 
     void aFolderThatCannotBeMadeIsPassedOver()

@@ -3,11 +3,9 @@
 // After every step the two must agree and the undo list must keep its shape. Every walk is seeded
 // (BRICKLOOM_SEED adds one); a failure names the seed, the step and the action.
 
-#include "files/modelfile.h"
-#include "workarea/mglobal.h"
+#include "support/testfiles.h"
 #include "workarea/workarearules.h"
 
-#include <QBuffer>
 #include <QRandomGenerator>
 #include <QTest>
 #include <algorithm>
@@ -204,7 +202,7 @@ private slots:
                 // Open: clear without asking, read, show the pictures. Nothing opened can be undone.
                 const bool ownFile = !saved.isEmpty() && rng.bounded(2);
                 action = ownFile ? QStringLiteral("open the saved model") : QStringLiteral("open a hand-edited model");
-                QByteArray bytes = ownFile ? saved : handEdited(rng, m);
+                const QByteArray bytes = ownFile ? saved : handEdited(rng, m);
                 if (ownFile)
                     m = atSave;
                 m.undoable.clear();
@@ -212,9 +210,7 @@ private slots:
                 r.g.UndoChoice = 2;
                 r.g.ModelChanged = 0;
                 clearCells(r.g, r.boxes);
-                QBuffer file(&bytes);
-                QVERIFY(file.open(QIODevice::ReadOnly));
-                QVERIFY2(ModelFile::read(file, r.g) && placePictures(r.g, r.boxes), qPrintable(action));
+                QVERIFY2(TestFiles::readModel(bytes, r.g) && placePictures(r.g, r.boxes), qPrintable(action));
                 r.g.ModelChanged = 0;
             }
             maxRecords_ = std::max(maxRecords_, int(r.g.UndoCount));

@@ -1,9 +1,13 @@
-// The rules of the work-area model, without any window: drops, removals, the undo list and
-// clearing, checked against what the user sees in the boxes.
+// The rules of the work area without any window: the box under a pixel, what the drawing puts in
+// each box, the layer each drop and press takes, undo of any depth, and the pictures of a model
+// just read. The random walk holds the undo records, clearing and the flags to a model of its own.
 
+#include "palette/shapeicons.h"
 #include "workarea/mglobal.h"
+#include "workarea/workareapainter.h"
 #include "workarea/workarearules.h"
 
+#include <QPainter>
 #include <QTest>
 
 using namespace WorkAreaRules;
@@ -27,112 +31,75 @@ MGLOBAL::UndoRow rec(int front, int back) { return {0, int16_t(front), int16_t(b
 class TestWorkAreaRules : public QObject {
     Q_OBJECT
 private slots:
-    void cellNumbersAndCodes()
+    // The box under a window pixel: the boxes tile the grid, and the strips around it are no box.
+    void cellUnderAPixel_data()
     {
-        QCOMPARE(Cell::column(0), 0);
-        QCOMPARE(Cell::row(18), 0);
-        QCOMPARE(Cell::column(18), 18);
-        QCOMPARE(Cell::row(19), 1);
-        QCOMPARE(Cell::column(19), 0);
-        QCOMPARE(Cell::row(246), 12);
-        QCOMPARE(Cell::column(246), 18);
-        QCOMPARE(Cell::at(12, 0), 228);
-        for (int16_t cell : {0, 5, 246}) {
-            QCOMPARE(Cell::cellOfCode(Cell::backCode(cell)), cell);
-            QCOMPARE(Cell::cellOfCode(Cell::frontCode(cell)), cell);
-            QVERIFY(Cell::isBackCode(Cell::backCode(cell)));
-            QVERIFY(!Cell::isBackCode(Cell::frontCode(cell)));
+        QTest::addColumn<QPoint>("pixel");
+        QTest::addColumn<int>("cell");
+        const QRect first = WorkAreaPainter::boxRect(0), last = WorkAreaPainter::boxRect(MGLOBAL::kLastCell);
+        for (int cell = 0; cell < MGLOBAL::kCells; ++cell) {
+            const QRect box = WorkAreaPainter::boxRect(cell);
+            QTest::addRow("cell %d, top left", cell) << box.topLeft() << cell;
+            QTest::addRow("cell %d, bottom right", cell) << box.bottomRight() << cell;
         }
-        QCOMPARE(Cell::backCode(246), 247);
-        QCOMPARE(Cell::frontCode(0), 248);
-        QCOMPARE(Cell::frontCode(246), 494);
+        QTest::newRow("left of the grid") << first.topLeft() - QPoint(1, 0) << -1;
+        QTest::newRow("above the grid") << first.topLeft() - QPoint(0, 1) << -1;
+        QTest::newRow("right of the last column") << QPoint(last.right() + 1, first.top()) << -1;
+        QTest::newRow("below the last row") << QPoint(first.left(), last.bottom() + 1) << -1;
+    }
+    void cellUnderAPixel()
+    {
+        QFETCH(QPoint, pixel);
+        QFETCH(int, cell);
+        QCOMPARE(WorkAreaPainter::cellAt(pixel), cell);
     }
 
-    void firstDropGoesBackSecondFrontThirdRefused()
+    // Each picture in its own box, the front one over the back one, and nothing anywhere else:
+    // the first and the last boxes are where a box too many or one off shows, and shape 1 alone
+    // in either layer is where an empty box is mistaken.
+    void drawingPutsEachPictureInItsBox()
     {
-        Fixture f;
-        QCOMPARE(f.drop(5, 17), Layer::Back);
-        QCOMPARE(f.g.CellShape[5][2], 17);
-        QCOMPARE(f.boxes.PicTarget2[5], 17);
-        QCOMPARE(f.g.UndoCount, 1);
-        QCOMPARE(f.record(1), rec(0, 6));
-        QCOMPARE(f.g.ModelChanged, 1);
-        QCOMPARE(f.g.DragShape, 0);
-
-        QCOMPARE(f.drop(5, 40), Layer::Front);
-        QCOMPARE(f.g.CellShape[5][1], 40);
-        QCOMPARE(f.record(2), rec(253, 0));
-
-        f.g.ModelChanged = 0;
-        QCOMPARE(f.drop(5, 99), Layer::None);
-        QCOMPARE(f.g.UndoCount, 2);
-        QCOMPARE(f.g.CellShape[5][1], 40);
-        QCOMPARE(f.g.CellShape[5][2], 17);
-        QCOMPARE(f.g.ModelChanged, 1); // a refused drop still marks the model
-        QCOMPARE(f.g.DragShape, 0);
+        const std::pair<int, int> backs[] = {{0, 2}, {245, 1}}, fronts[] = {{0, 40}, {246, 1}};
+        BoxPictures boxes;
+        QImage want(WorkAreaPainter::renderModel(boxes, Qt::black, false));
+        QPainter painter(&want);
+        for (const auto &[cell, shape] : backs) {
+            boxes.PicTarget2[cell] = int16_t(shape);
+            painter.drawImage(WorkAreaPainter::boxRect(cell).topLeft(), ShapeIcons::image(shape));
+        }
+        for (const auto &[cell, shape] : fronts) {
+            boxes.PicTarget[cell] = int16_t(shape);
+            painter.drawImage(WorkAreaPainter::boxRect(cell).topLeft(), ShapeIcons::image(shape));
+        }
+        painter.end();
+        QCOMPARE(WorkAreaPainter::renderModel(boxes, Qt::black, false), want);
     }
 
-    void dropFromSomethingElseIsRefusedButMarks()
+    // The random walk holds the records and flags to a model; here, the layers each step takes.
+    void dropsFillBackThenFrontAndPressesEmptyFrontThenBack()
     {
         Fixture f;
-        QCOMPARE(dropOnCell(f.g, f.boxes, 3, false, 12), Layer::None);
-        QCOMPARE(f.g.CellShape[3][2], 0);
-        QCOMPARE(f.g.UndoCount, 0);
-        QCOMPARE(f.g.ModelChanged, 1);
-        QCOMPARE(f.g.DragShape, 0);
-    }
-
-    void frontFromFileThenDropFillsBack()
-    {
-        Fixture f;
-        f.g.CellShape[7][1] = 30;
-        f.boxes.PicTarget[7] = 30;
+        f.g.CellShape[7][1] = f.boxes.PicTarget[7] = 30; // a front from a file leaves the back free
         QCOMPARE(f.drop(7, 31), Layer::Back);
-        QCOMPARE(f.g.CellShape[7][2], 31);
-        QCOMPARE(f.record(1), rec(0, 8));
-    }
+        QCOMPARE(f.drop(5, 17), Layer::Back);
+        QCOMPARE(f.drop(5, 40), Layer::Front);
+        QCOMPARE(f.drop(5, 99), Layer::None);
+        QCOMPARE(dropOnCell(f.g, f.boxes, 3, false, 12), Layer::None); // not a palette image
+        QCOMPARE(f.g.CellShape[5], (MGLOBAL::CellRow{0, 40, 17, 0}));
+        QCOMPARE(f.g.CellShape[3][2], 0);
+        QCOMPARE(f.record(3), rec(253, 0));
+        QCOMPARE(f.g.DragShape, 0);
 
-    void rightClickTakesTopShapeAndItsRecord()
-    {
-        Fixture f;
-        f.drop(5, 17);
-        f.drop(5, 40);
+        QCOMPARE(f.press(5, kLeftButton), Layer::None);
         QCOMPARE(f.press(5), Layer::Front);
-        QCOMPARE(f.g.CellShape[5][1], 0);
-        QCOMPARE(f.g.CellShape[5][2], 17);
-        QCOMPARE(f.g.UndoCount, 1);
-        QCOMPARE(f.record(1), rec(0, 6));
-        QCOMPARE(f.record(2), rec(0, 0));
-        QCOMPARE(f.g.ModelChanged, 1);
         QCOMPARE(f.press(5, kMiddleButton), Layer::Back);
-        QCOMPARE(f.g.UndoCount, 0);
-        QCOMPARE(f.g.ModelChanged, 0); // the list ran empty
-    }
-
-    void removingAMiddleRecordKeepsTheOrder()
-    {
-        Fixture f;
-        f.drop(3, 1);
-        f.drop(5, 2);
-        f.drop(9, 3);
-        f.press(5);
-        QCOMPARE(f.g.UndoCount, 2);
-        QCOMPARE(f.record(1), rec(0, 4));
-        QCOMPARE(f.record(2), rec(0, 10));
-        QCOMPARE(f.record(3), rec(0, 0));
-    }
-
-    void removingAShapeFromAFileLeavesTheList()
-    {
-        Fixture f;
-        f.drop(1, 5);
-        f.g.CellShape[8][2] = 44;
-        f.boxes.PicTarget2[8] = 44;
-        f.g.ModelChanged = 1;
-        QCOMPARE(f.press(8), Layer::Back);
-        QCOMPARE(f.g.UndoCount, 1);
-        QCOMPARE(f.record(1), rec(0, 2));
+        QCOMPARE(f.press(5), Layer::None);
+        QCOMPARE(f.boxes.PicTarget2[5], 0);
+        f.g.ModelChanged = 0;
+        QCOMPARE(f.press(7), Layer::Front); // from the file: no record, and still a change
         QCOMPARE(f.g.ModelChanged, 1);
+        QCOMPARE(f.g.UndoCount, 1);
+        QCOMPARE(f.record(1), rec(0, 8));
     }
 
     void undo_data()
@@ -166,65 +133,34 @@ private slots:
             QCOMPARE(f.g.CellShape[10 + i][2] != 0, i < left);
     }
 
-    void repeatedUndoWithNegativeDepthNeverRaisesTheCount()
+    // One number in one layer of a model just read; the boxes still show an earlier model.
+    void placingOneNumber_data()
     {
-        Fixture f;
-        f.drop(1, 1);
-        f.g.UndoDepth = -32768;
-        for (int i = 0; i < 600; ++i)
-            undoLatest(f.g, f.boxes);
-        QCOMPARE(f.g.UndoCount, 1);
+        QTest::addColumn<int>("number");
+        QTest::addColumn<int>("shown"); // -1: placing fails
+        QTest::newRow("empty") << 0 << 0;
+        QTest::newRow("no-picture mark") << 1000 << 0;
+        QTest::newRow("first shape") << 1 << 1;
+        QTest::newRow("last shape") << 240 << 240;
+        QTest::newRow("past the last shape") << 241 << -1;
+        QTest::newRow("negative") << -1 << -1;
     }
-
-    void clearKeepsTheThirdColumn()
+    void placingOneNumber()
     {
-        Fixture f;
-        f.drop(2, 3);
-        f.drop(2, 4);
-        f.g.CellShape[2][3] = 77;
-        f.g.ModelFileName = QStringLiteral("A.Pic");
-        clearCells(f.g, f.boxes);
-        QCOMPARE(f.g.CellShape[2][1], 0);
-        QCOMPARE(f.g.CellShape[2][2], 0);
-        QCOMPARE(f.g.CellShape[2][3], 77);
-        QCOMPARE(f.g.UndoCount, 0);
-        QCOMPARE(f.record(1), rec(0, 0));
-        QVERIFY(f.g.ModelFileName.isEmpty());
+        QFETCH(int, number);
+        QFETCH(int, shown);
+        for (const bool front : {false, true}) {
+            Fixture f;
+            f.boxes.PicTarget[3] = f.boxes.PicTarget2[3] = 9;
+            f.g.CellShape[3][front ? MGLOBAL::kFront : MGLOBAL::kBack] = int16_t(number);
+            QCOMPARE(placePictures(f.g, f.boxes), shown >= 0);
+            if (shown >= 0) {
+                QCOMPARE(f.boxes.PicTarget[3], front ? shown : 0);
+                QCOMPARE(f.boxes.PicTarget2[3], front ? 0 : shown);
+                QCOMPARE(f.g.CellShape[3][front ? MGLOBAL::kFront : MGLOBAL::kBack], number);
+            }
+        }
     }
-
-    void placingPicturesOfAFile()
-    {
-        Fixture f;
-        f.g.CellShape[0][1] = 12;
-        f.g.CellShape[0][2] = 45;
-        f.g.CellShape[1][2] = 1000;
-        f.g.CellShape[2][1] = 240;
-        QVERIFY(placePictures(f.g, f.boxes));
-        QCOMPARE(f.boxes.PicTarget[0], 12);
-        QCOMPARE(f.boxes.PicTarget2[0], 45);
-        QCOMPARE(f.boxes.PicTarget2[1], 0);
-        QCOMPARE(f.g.CellShape[1][2], 1000);
-        QCOMPARE(f.boxes.PicTarget[2], 240);
-    }
-
-    void placingStopsAtAShapeThatDoesNotExist()
-    {
-        Fixture f;
-        f.g.CellShape[0][2] = 5;
-        f.g.CellShape[0][1] = 6; // front pass never runs
-        f.g.CellShape[10][2] = 241;
-        f.g.CellShape[11][2] = 7;
-        QVERIFY(!placePictures(f.g, f.boxes));
-        QCOMPARE(f.boxes.PicTarget2[0], 5);
-        QCOMPARE(f.boxes.PicTarget2[10], 0);
-        QCOMPARE(f.boxes.PicTarget2[11], 0);
-        QCOMPARE(f.boxes.PicTarget[0], 0);
-
-        Fixture neg;
-        neg.g.CellShape[3][1] = -1;
-        QVERIFY(!placePictures(neg.g, neg.boxes));
-    }
-
 };
 
 QTEST_APPLESS_MAIN(TestWorkAreaRules)
