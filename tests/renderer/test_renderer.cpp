@@ -110,13 +110,11 @@ private slots:
     void badArguments_data()
     {
         QTest::addColumn<QStringList>("args");
-        QTest::newRow("nothing") << QStringList{};
-        QTest::newRow("one file") << QStringList{model};
-        QTest::newRow("three files") << QStringList{model, out, out};
-        QTest::newRow("unknown option") << QStringList{"--grid", model, out};
-        QTest::newRow("size missing") << QStringList{model, out, "-s"};
+        const QStringList files{model, out};
+        for (const QStringList &args : {QStringList{}, {model}, {model, out, out}, QStringList{"--grid"} + files, files + QStringList{"-s"}})
+            QTest::newRow(qPrintable(args.join(' '))) << args;
         for (const char *size : {"0", "-3", "+5", "2.5", " 9", "big", "8193"})
-            QTest::newRow(size) << QStringList{"-s", size, model, out};
+            QTest::newRow(size) << QStringList{"-s", size} + files;
     }
     void badArguments()
     {
@@ -150,7 +148,6 @@ private slots:
         else if (kind == "2 GB sparse")
             QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(qint64(2) << 30));
         file.close();
-
         const Result result = render({input, out});
         QCOMPARE(result.status, 2);
         QCOMPARE(result.err, QByteArray("File not found or wrong format. Check Filename and/or Directory.\n"));
