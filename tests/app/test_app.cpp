@@ -84,17 +84,6 @@ private slots:
         WinHelp::setLauncher(nullptr);
     }
 
-    void startShowsTheMainMenuInTheFrame()
-    {
-        QDir::setCurrent(QDir::rootPath());
-        Program program;
-        QCOMPARE(QDir::currentPath(), QCoreApplication::applicationDirPath());
-        QCOMPARE(program.frame->windowTitle(), QStringLiteral(" Brickloom Win9 "));
-        QCOMPARE(MGLOBAL::instance().FrameSize, 6810);
-        MainMenu::existing()->Form_Activate();
-        QCOMPARE(Program::formPosition(MainMenu::existing()), Twips::point(-25, -15));
-    }
-
     // One row per outcome; the field rules have their full table beside the settings file.
     void settingsAsTheMainMenuReadsThem_data()
     {
@@ -164,10 +153,17 @@ private slots:
         QCOMPARE(launched.size(), 2);
     }
 
-    void frameHeightChoosesTheLayout()
+    // The program starts in its own folder, in the small layout; the frame's height chooses it.
+    void startAndLayouts()
     {
+        QDir::setCurrent(QDir::rootPath());
         Program program;
+        QCOMPARE(QDir::currentPath(), QCoreApplication::applicationDirPath());
+        QCOMPARE(program.frame->windowTitle(), QStringLiteral(" Brickloom Win9 "));
         MainMenu *menu = MainMenu::existing();
+        QCOMPARE(MGLOBAL::instance().FrameSize, 6810);
+        menu->Form_Activate();
+        QCOMPARE(Program::formPosition(menu), Twips::point(-25, -15));
         // The rule looks at the outer height, title bar and borders included.
         const int decoration = program.frame->frameGeometry().height() - program.frame->height();
         program.frame->resize(634, 566 - decoration); // 8490 twips
