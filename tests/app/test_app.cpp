@@ -2,7 +2,6 @@
 // as the main menu reads it, the help, the frame's layouts, and what keys, clicks, the close box
 // and a change of window do in the dialogs.
 
-#include "files/allyesno.h"
 #include "forms/activation.h"
 #include "helpviewer/helpchannel.h"
 #include "platform/twips.h"
@@ -235,36 +234,6 @@ private slots:
             personalize([&](QDialog &d) { where = d.frameGeometry().topLeft(); });
             QCOMPARE(where, program.frame->frameGeometry().topLeft() + Twips::point(offset.x(), offset.y()));
         }
-    }
-
-    void questionAnswers_data()
-    {
-        QTest::addColumn<int>("how"); // 0 Enter, 1 "No", 2 close box, 3 Escape
-        QTest::addColumn<int>("choice");
-        QTest::newRow("Enter answers yes") << 0 << 6;
-        QTest::newRow("no") << 1 << 0;
-        QTest::newRow("close box keeps the question") << 2 << 4;
-        QTest::newRow("escape keeps the question") << 3 << 4;
-    }
-    void questionAnswers()
-    {
-        QFETCH(int, how);
-        QFETCH(int, choice);
-        Program program;
-        DialogScript script({whileShown([&](QDialog &d) {
-            QCOMPARE(d.focusWidget()->objectName(), QStringLiteral("AllYes"));
-            if (how == 0)
-                QTest::keyClick(&d, Qt::Key_Return);
-            else if (how == 1)
-                d.findChild<QPushButton *>("AllNo")->click();
-            else if (how == 2)
-                d.close();
-            else
-                QTest::keyClick(&d, Qt::Key_Escape);
-        })});
-        QCOMPARE(AllYesNo::ask(4), choice == Answer::Yes);
-        QCOMPARE(int(MGLOBAL::instance().YesNoChoice), choice);
-        QVERIFY(!AllYesNo::existing() || !AllYesNo::existing()->isVisible());
     }
 
     // What the program puts in the boxes is shown whole; what is typed or pasted is cut to fit,

@@ -155,7 +155,8 @@ private slots:
         QCOMPARE(Shapes::shapeOfDrag(&data), 0);
     }
 
-    void f1OpensTheTopicOfTheWindowWithTheFocus()
+    // F1 in the palette, a window of its own beside the frame, opens the palette's topic.
+    void f1OpensThePalettesTopic()
     {
         QStringList topics;
         WinHelp::setLauncher([&](const QString &, const QStringList &args, const QString &) {
@@ -167,11 +168,8 @@ private slots:
         palette()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(palette()));
         QTest::keyClick(button("NextFrame"), Qt::Key_F1);
-        program.frame->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(program.frame));
-        QTest::keyClick(WorkArea::Display::existing()->findChild<QPushButton *>("HideShowGrids"), Qt::Key_F1);
         WinHelp::setLauncher(nullptr);
-        QCOMPARE(topics, QStringList({"5", "4"}));
+        QCOMPARE(topics, QStringList{"5"});
     }
 };
 

@@ -128,7 +128,8 @@ private slots:
     void refusedModels_data()
     {
         QTest::addColumn<QString>("kind");
-        for (const char *kind : {"text", "pipe", "folder", "link to /dev/zero", "2 GB sparse", "missing"})
+        // A wrong format, and what could keep it waiting or reading; the rest is the model file's.
+        for (const char *kind : {"text", "pipe", "link to /dev/zero", "2 GB sparse"})
             QTest::newRow(kind) << QString::fromLatin1(kind);
     }
     void refusedModels()
@@ -141,8 +142,6 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write("0,0,0\r\nhello\r\n") > 0);
         else if (kind == "pipe")
             QCOMPARE(::mkfifo(QFile::encodeName(input).constData(), 0600), 0);
-        else if (kind == "folder")
-            QVERIFY(QDir().mkdir(input));
         else if (kind == "link to /dev/zero")
             QVERIFY(QFile::link(QStringLiteral("/dev/zero"), input));
         else if (kind == "2 GB sparse")
