@@ -1,12 +1,14 @@
-// The palette window offscreen: where every shape stands, the paging buttons that stop at the
-// ends, the read-only help panel, and a fresh start at every load.
+// The palette window offscreen: where every shape stands and how a page is drawn, the paging
+// buttons that stop at the ends, the read-only help panel, and a fresh start at every load.
 
 #include "palette/iconframe.h"
+#include "palette/shapeicons.h"
 #include "platform/twips.h"
 #include "platform/winhelp.h"
 #include "support/program.h"
 
 #include <QMimeData>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -89,6 +91,33 @@ private slots:
         QCOMPARE(frame->imageRect(shape), where);
         QCOMPARE(frame->shapeAt(where.center()), shape);
         QCOMPARE(frame->shapeAt(QPoint(where.center().x(), 5)), 0);
+    }
+
+    // A page as drawn: a grey border from half-way down the caption, white lines between the
+    // shapes that stop at the border, every shape in its box.
+    void pagesAsDrawn()
+    {
+        Program program;
+        program.create();
+        for (int page : {0, 5}) {
+            auto *frame = palette()->findChild<IconFrame *>(QStringLiteral("IconFrame%1").arg(page));
+            const QImage drawn = frame->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const int middle = frame->fontMetrics().height() / 2, right = drawn.width() - 1, bottom = drawn.height() - 1;
+            QCOMPARE(drawn.pixel(0, middle - 1), qRgb(0, 0, 0));
+            QCOMPARE(drawn.pixel(0, middle), qRgb(0x80, 0x80, 0x80));
+            QCOMPARE(drawn.pixel(right, bottom), qRgb(0x80, 0x80, 0x80));
+            for (const QPoint &onLine : {QPoint(Twips::toPx(540), bottom), QPoint(Twips::toPx(1560), bottom),
+                                         QPoint(right - 1, Twips::toPx(240 + 510 * 9))})
+                QCOMPARE(drawn.pixel(onLine), qRgb(255, 255, 255));
+            for (int shape = 40 * page + 1; shape <= 40 * page + 40; shape += 13) {
+                QImage icon(ShapeIcons::image(shape).size(), QImage::Format_RGB32);
+                icon.fill(Qt::black);
+                QPainter(&icon).drawImage(0, 0, ShapeIcons::image(shape));
+                // Its top row and left column lie under the lines.
+                const QRect inner(1, 1, icon.width() - 1, icon.height() - 1);
+                QCOMPARE(drawn.copy(inner.translated(frame->imageRect(shape).topLeft())), icon.copy(inner));
+            }
+        }
     }
 
     void pagingStopsAtBothEnds()
