@@ -71,22 +71,20 @@ Program started(const QStringList &environment = {}, const QStringList &argument
     return Program(QStringLiteral(BRICKLOOM_BUILD_DIR), environment, arguments);
 }
 
+// Waits until a window is shown and has the focus, so that what is typed next reaches it.
+QString activeSoon(const QString &pattern)
+{
+    const QString id = waitForWindow(pattern);
+    return !id.isEmpty() && waitUntil([&] { return activeWindow() == id; }) ? id : QString();
+}
+
 // Waits until the program's frame is shown and has the focus; returns its client area.
 QRect startedFrame(QString *id = nullptr)
 {
-    const QString frameId = waitForWindow(kFrameName);
+    const QString frameId = activeSoon(kFrameName);
     if (id)
         *id = frameId;
-    if (frameId.isEmpty() || !waitUntil([&] { return activeWindow() == frameId; }))
-        return {};
-    return clientRect(frameId);
-}
-
-// Waits until a window is shown and has the focus, so that what is typed next reaches it.
-bool activeSoon(const QString &pattern)
-{
-    const QString id = waitForWindow(pattern);
-    return !id.isEmpty() && waitUntil([&] { return activeWindow() == id; });
+    return frameId.isEmpty() ? QRect() : clientRect(frameId);
 }
 
 QRect openWorkArea(const QRect &frame, QString *paletteId = nullptr)
@@ -155,7 +153,7 @@ private slots:
 
         const QString path = program.path(QStringLiteral("typed.Pic"));
         click(twipsCentre(workAreaOrigin(frame), 6750, 6450, 1050, 325)); // "&Save File"
-        QVERIFY(activeSoon(QStringLiteral("^Save As$")));
+        QVERIFY(!activeSoon(QStringLiteral("^Save As$")).isEmpty());
         QVERIFY2(visibleWindow(QStringLiteral("^Shapes$")).isEmpty(), "the palette hides meanwhile");
         type(path);
         key(QStringLiteral("Return"));
@@ -164,7 +162,7 @@ private slots:
         QCOMPARE(windowName(frameId), QStringLiteral(" Brickloom Win9  [typed.Pic]"));
 
         click(twipsCentre(workAreaOrigin(frame), 8160, 6450, 1050, 325)); // "&Open File"
-        QVERIFY(activeSoon(QStringLiteral("^Open$")));
+        QVERIFY(!activeSoon(QStringLiteral("^Open$")).isEmpty());
         QCOMPARE(waitForPixels(box0, expectedBox(0, 0, 0)), expectedBox(0, 0, 0)); // cleared before the dialog
         type(path);
         key(QStringLiteral("Return"));
@@ -201,9 +199,7 @@ private slots:
     {
         QTemporaryDir dir;
         QFile model(dir.filePath(QStringLiteral("given.PIC")));
-        QVERIFY(model.open(QIODevice::WriteOnly));
-        for (int cell = 0; cell < 247; ++cell)
-            model.write(cell == 7 ? "30,2,0\r\n" : "0,0,0\r\n");
+        QVERIFY(model.open(QIODevice::WriteOnly) && model.write(modelBytes({{7, "30,2,0"}})) > 0);
         model.close();
         Program program = started({}, {model.fileName()});
         QString frameId;
@@ -219,7 +215,7 @@ private slots:
         const QRect frame = startedFrame();
         QVERIFY(frame.isValid());
         click(twipsCentre(mainMenuOrigin(frame), 3815, 3700, 1995, 400)); // "&Personalize"
-        QVERIFY(activeSoon(QStringLiteral("^Personalize$")));
+        QVERIFY(!activeSoon(QStringLiteral("^Personalize$")).isEmpty());
         type(QStringLiteral("Smith, Jo"));
         key(QStringLiteral("shift+Tab")); // back round to the depth box
         key(QStringLiteral("ctrl+a"));

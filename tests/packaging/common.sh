@@ -15,6 +15,9 @@ check() { # check DESCRIPTION COMMAND...
   local what=$1; shift
   if "$@"; then pass "$what"; else fail "$what"; fi
 }
+quiet() { # quiet COMMAND...: the command's output is shown only when it fails
+  "$@" >"$dir/quiet.log" 2>&1 || { local status=$?; cat "$dir/quiet.log"; return $status; }
+}
 skip() { echo "SKIP: $*"; exit 77; }
 png_size() { # the width and height of a PNG, from its header
   [ "$(head -c 8 "$1" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] || return 1
@@ -24,17 +27,10 @@ png_size() { # the width and height of a PNG, from its header
 }
 install_tree() { # install_tree BUILD_DIR
   echo "== install"
-  if ! DESTDIR=$dest cmake --install "$1" --prefix /usr >"$dir/install.log" 2>&1; then
-    cat "$dir/install.log"
-    echo "FAIL: cmake --install"
-    exit 1
-  fi
+  quiet env DESTDIR="$dest" cmake --install "$1" --prefix /usr || { echo "FAIL: cmake --install"; exit 1; }
 }
 finish() {
   echo
-  if [ $failures -gt 0 ]; then
-    echo "$failures check(s) failed"
-    exit 1
-  fi
+  [ $failures -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }
   echo "all checks passed"
 }

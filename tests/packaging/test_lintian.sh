@@ -12,11 +12,7 @@ for tool in lintian dpkg-shlibdeps file; do
 done
 
 echo "== package"
-if ! cpack --config "$build/CPackConfig.cmake" -B "$dir/package" -G DEB >"$dir/cpack.log" 2>&1; then
-  cat "$dir/cpack.log"
-  echo "FAIL: cpack"
-  exit 1
-fi
+quiet cpack --config "$build/CPackConfig.cmake" -B "$dir/package" -G DEB || { echo "FAIL: cpack"; exit 1; }
 deb=$(echo "$dir"/package/brickloom_*.deb)
 check "cpack made $(basename "$deb")" test -f "$deb"
 

@@ -1,5 +1,5 @@
-// The settings file on disk, field by field, and the number rules of the depth box and the undo
-// dialog.
+// The settings file on disk, field by field, where it is kept, and the number rules of the depth
+// box.
 
 #include "settings/numbertext.h"
 #include "settings/personalfile.h"
@@ -67,10 +67,9 @@ private slots:
         QTest::addColumn<int>("depth");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("line");
-        QTest::newRow("plain") << 4 << "abc" << QByteArray("4,\"abc\",\"\"\r\n");
         QTest::newRow("comma in name") << 10 << "Smith, John" << QByteArray("10,\"Smith, John\",\"\"\r\n");
         QTest::newRow("empty name") << 1 << "" << QByteArray("1,\"\",\"\"\r\n");
-        QTest::newRow("negative depth") << -3 << "  two  blanks " << QByteArray("-3,\"  two  blanks \",\"\"\r\n");
+        QTest::newRow("negative depth, blanks") << -3 << "  two  blanks " << QByteArray("-3,\"  two  blanks \",\"\"\r\n");
         QTest::newRow("extremes, UTF-8") << -32768 << "Zoë" << QByteArray("-32768,\"Zo\xc3\xab\",\"\"\r\n");
     }
 
@@ -117,6 +116,7 @@ private slots:
             {"text after closing quote is field 3", "6,\"a\"b", true, 6, "a"},
             {"blank ends the number", "4 abc,\"\"", true, 4, "abc"},
             {"plus sign", "+5,\"a\",\"\"", true, 5, "a"},
+            {"plus then minus", "+-5,\"a\",\"\"", false, 99, "before"},
             {"complete", "25,\"abc\",\"\"\r\n", true, 25, "abc"},
             {"zero means four", "0,\"\",\"\"\r\n", true, 4, ""},
             {"zero kept when incomplete", "0,\"abc\"", false, 0, "abc"},
@@ -126,6 +126,10 @@ private slots:
             {"reserved field filled", "8,\"a\",\"later\"\r\nmore", true, 8, "a"}};
         for (const auto &[tag, content, complete, depth, name] : cases)
             QTest::newRow(tag) << QByteArray(content) << complete << depth << QString(name);
+        // Reading stops after kMaxBytes: a field may end there with the file, not with the cut.
+        const QByteArray open = QByteArray("5,\"a\",\"").leftJustified(PersonalFile::kMaxBytes, 'x');
+        QTest::newRow("quote open to the file end at the limit") << open << true << 5 << "a";
+        QTest::newRow("quote open past the limit") << open + 'x' << false << 5 << "a";
     }
 
     void read()
@@ -142,17 +146,6 @@ private slots:
         QCOMPARE(PersonalFile::ReadPersonal(g, path), complete);
         QCOMPARE(g.UndoDepth, depth);
         QCOMPARE(g.UserName, name);
-    }
-
-    void failedWriteKeepsOldFile()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(PersonalFile::kFileName);
-        putFile(path, "3,\"old\",\"\"\r\n");
-        QVERIFY(!PersonalFile::write(dir.path(), settings(5, "new")));
-        QVERIFY(!PersonalFile::write(path + "/Personal.qzt", settings(5, "new")));
-        QCOMPARE(fileBytes(path), QByteArray("3,\"old\",\"\"\r\n"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"Personal.qzt"});
     }
 
     void locationFollowsWhereThePersonCanWrite()
@@ -179,47 +172,40 @@ private slots:
         QCOMPARE(fileBytes(mine), QByteArray("7,\"Mine\",\"\"\r\n"));
     }
 
-    void leadingNumber_data()
+    // What the depth box makes of a text: its leading number, and from that a depth from 1 to 10,
+    // rounded half to even, or 0 here for the refusal that leaves the default.
+    void depthBox_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("number");
-        const std::pair<const char *, double> cases[] = {
-            {"5x", 5}, {"abc", 0}, {" 2.5", 2.5}, {"1.5.3", 1.5}, {"-", 0}, {".", 0}, {"", 0},
-            {"-2", -2}, {"+3", 3}, {".5", 0.5}, {"-.5", -0.5}, {"5.", 5}, {" \t7", 7}, {"1 2", 1},
-            {"1e3", 1}, {"--1", 0}, {"10.5", 10.5}};
-        for (const auto &[text, number] : cases)
-            QTest::newRow(text[0] ? text : "empty") << QString::fromUtf8(text) << number;
-        QTest::newRow("other digits") << QStringLiteral("\u0661\u0662") << 0.0;
+        QTest::addColumn<int>("depth");
+        const std::tuple<const char *, double, int> cases[] = {
+            {"5x", 5, 5}, {"abc", 0, 0}, {" 2.5", 2.5, 2}, {"1.5.3", 1.5, 2}, {"-", 0, 0}, {".", 0, 0},
+            {"", 0, 0}, {"-2", -2, 0}, {"+3", 3, 3}, {".5", 0.5, 0}, {"-.5", -0.5, 0}, {"10.", 10, 10},
+            {" \t7", 7, 7}, {"1 2", 1, 1}, {"1e3", 1, 1}, {"--1", 0, 0}, {"10.5", 10.5, 0}, {"11", 11, 0},
+            {"1", 1, 1}, {"9.5", 9.5, 10}, {".99", 0.99, 0}, {"0", 0, 0}, {"-1", -1, 0}, {"2.6", 2.6, 3}};
+        for (const auto &[text, number, depth] : cases)
+            QTest::newRow(text[0] ? text : "empty") << QString::fromUtf8(text) << number << depth;
+        QTest::newRow("other digits") << QStringLiteral("\u0661\u0662") << 0.0 << 0;
     }
 
-    void leadingNumber()
+    void depthBox()
     {
         QFETCH(QString, text);
         QFETCH(double, number);
-        QCOMPARE(NumberText::leadingNumber(text), number);
-    }
-
-    void acceptDepth_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("accepted");
-        QTest::addColumn<int>("depth");
-        const std::tuple<const char *, bool, int> cases[] = {
-            {"0", false, 4}, {"11", false, 4}, {"0.5", false, 4}, {"abc", false, 4}, {"", false, 4},
-            {"-1", false, 4}, {"10.", true, 10}, {"10", true, 10}, {"1", true, 1}, {"1.5", true, 2},
-            {"2.5", true, 2}, {"9.5", true, 10}, {"5x", true, 5}, {" 3", true, 3}, {".99", false, 4}, {"10.5", false, 4}};
-        for (const auto &[text, accepted, depth] : cases)
-            QTest::newRow(text[0] ? text : "empty") << QString(text) << accepted << depth;
-    }
-
-    void acceptDepth()
-    {
-        QFETCH(QString, text);
-        QFETCH(bool, accepted);
         QFETCH(int, depth);
+        QCOMPARE(NumberText::leadingNumber(text), number);
         const NumberText::DepthEntry entry = NumberText::acceptDepth(text);
-        QCOMPARE(entry.accepted, accepted);
-        QCOMPARE(entry.depth, depth);
+        QCOMPARE(entry.accepted, depth != 0);
+        QCOMPARE(entry.depth, depth ? depth : 4);
+    }
+
+    // Numbers in captions keep a place for the sign, as the undo dialog's do.
+    void signPosition()
+    {
+        QCOMPARE(NumberText::withSignPosition(-2), QStringLiteral("-2"));
+        QCOMPARE(NumberText::withSignPosition(0), QStringLiteral(" 0"));
+        QCOMPARE(NumberText::withSignPosition(25), QStringLiteral(" 25"));
     }
 };
 
