@@ -11,6 +11,7 @@
 #include "support/testfiles.h"
 #include "workarea/workareapainter.h"
 
+#include <QElapsedTimer>
 #include <QFileSystemModel>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -185,6 +186,29 @@ private slots:
         DialogScript again({D::chooseFile(dir.filePath("Copy.Pic"))});
         display()->FileSave_Click();
         QCOMPARE(TestFiles::read(dir.filePath("Copy.Pic")), bytes);
+    }
+
+    void openingWhatIsNoFileAnswersAtOnce_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const QString &kind : TestFiles::notModels())
+            QTest::newRow(qPrintable(kind)) << kind;
+    }
+    void openingWhatIsNoFileAnswersAtOnce()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("x.Pic");
+        QVERIFY(TestFiles::makeNotModel(kind, path));
+        Program program;
+        program.create();
+        QElapsedTimer clock;
+        DialogScript script({D::inspect([&](QDialog &) { clock.start(); }, D::chooseFile(path)), D::exitMessage()});
+        display()->FileOpen_Click();
+        QVERIFY(script.allAnswered());
+        QCOMPARE_LT(clock.elapsed(), 1000);
+        QCOMPARE(script.asked.back(), "AMsgbox: File not found or wrong format. Check Filename and/or Directory.");
+        QCOMPARE(program.frame->windowTitle(), kTitle);
     }
 
     void openWithChangesAsksFirst_data()

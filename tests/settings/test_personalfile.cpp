@@ -3,27 +3,16 @@
 
 #include "settings/numbertext.h"
 #include "settings/personalfile.h"
+#include "support/testfiles.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <unistd.h>
 
 namespace {
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void putFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 // A folder as an installed program's is: not writable. Whether a folder can be written is asked
 // for the real user, and root can write anywhere, so meanwhile root's real user is an ordinary one.
@@ -81,7 +70,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(PersonalFile::kFileName);
         QVERIFY(PersonalFile::write(path, settings(int16_t(depth), name)));
-        QCOMPARE(fileBytes(path), line);
+        QCOMPARE(TestFiles::read(path), line);
         MGLOBAL g = settings(99, "before");
         QVERIFY(PersonalFile::read(path, g));
         QCOMPARE(g.UndoDepth, depth);
@@ -141,11 +130,31 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(PersonalFile::kFileName);
         if (!content.isNull())
-            putFile(path, content);
+            QVERIFY(TestFiles::write(path, content));
         MGLOBAL g = settings(99, "before");
         QCOMPARE(PersonalFile::ReadPersonal(g, path), complete);
         QCOMPARE(g.UndoDepth, depth);
         QCOMPARE(g.UserName, name);
+    }
+
+    void onlyAFileIsRead_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const QString &kind : TestFiles::notModels())
+            QTest::newRow(qPrintable(kind)) << kind;
+    }
+    void onlyAFileIsRead()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(PersonalFile::kFileName);
+        QVERIFY(TestFiles::makeNotModel(kind, path));
+        MGLOBAL g = settings(99, "before");
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(!PersonalFile::ReadPersonal(g, path));
+        QCOMPARE_LT(clock.elapsed(), 1000);
+        QCOMPARE(g.UndoDepth, 99);
     }
 
     void locationFollowsWhereThePersonCanWrite()
@@ -154,7 +163,7 @@ private slots:
         const QString program = dir.filePath("program"), data = dir.filePath("data/brickloom");
         const QString mine = data + QStringLiteral("/Personal.qzt");
         QVERIFY(QDir().mkpath(program));
-        putFile(program + QStringLiteral("/Personal.qzt"), "0,\"\",\"\"\r\n");
+        QVERIFY(TestFiles::write(program + QStringLiteral("/Personal.qzt"), "0,\"\",\"\"\r\n"));
         QFile::setPermissions(program + QStringLiteral("/Personal.qzt"), QFile::ReadOwner);
         // A writable program folder keeps the file beside the program, by its name alone.
         QCOMPARE(PersonalFile::location(program, data), PersonalFile::kFileName);
@@ -164,12 +173,12 @@ private slots:
         {
             const ReadOnlyFolder installed(program);
             QCOMPARE(PersonalFile::location(program, data), mine);
-            QCOMPARE(fileBytes(mine), QByteArray("0,\"\",\"\"\r\n"));
+            QCOMPARE(TestFiles::read(mine), QByteArray("0,\"\",\"\"\r\n"));
             QVERIFY(QFile::permissions(mine) & QFile::WriteOwner);
-            putFile(mine, "7,\"Mine\",\"\"\r\n");
+            QVERIFY(TestFiles::write(mine, "7,\"Mine\",\"\"\r\n"));
             QCOMPARE(PersonalFile::location(program, data), mine);
         }
-        QCOMPARE(fileBytes(mine), QByteArray("7,\"Mine\",\"\"\r\n"));
+        QCOMPARE(TestFiles::read(mine), QByteArray("7,\"Mine\",\"\"\r\n"));
     }
 
     // What the depth box makes of a text: its leading number, and from that a depth from 1 to 10,

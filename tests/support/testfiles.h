@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <map>
+#include <sys/stat.h>
 
 namespace TestFiles {
 
@@ -35,6 +36,25 @@ inline QByteArray model(const std::map<int, QByteArray> &lines = {})
     for (int cell = 0; cell < MGLOBAL::kCells; ++cell)
         out += (lines.count(cell) ? lines.at(cell) : QByteArray("0,0,0")) + "\r\n";
     return out;
+}
+
+// What a reader must refuse at once instead of blocking on it or reading it whole.
+inline const QStringList &notModels()
+{
+    static const QStringList kinds{"pipe", "folder", "link to /dev/zero", "2 GB sparse"};
+    return kinds;
+}
+
+inline bool makeNotModel(const QString &kind, const QString &path)
+{
+    QFile file(path);
+    if (kind == QLatin1String("pipe"))
+        return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+    if (kind == QLatin1String("folder"))
+        return ::mkdir(QFile::encodeName(path).constData(), 0700) == 0;
+    if (kind == QLatin1String("link to /dev/zero"))
+        return QFile::link(QStringLiteral("/dev/zero"), path);
+    return file.open(QIODevice::WriteOnly) && file.resize(qint64(2) << 30);
 }
 
 // The reader on bytes in memory.
