@@ -107,7 +107,7 @@ private slots:
             QCOMPARE(drawn.pixel(0, middle), qRgb(0x80, 0x80, 0x80));
             QCOMPARE(drawn.pixel(right, bottom), qRgb(0x80, 0x80, 0x80));
             for (const QPoint &onLine : {QPoint(Twips::toPx(540), bottom), QPoint(Twips::toPx(1560), bottom),
-                                         QPoint(right - 1, Twips::toPx(240 + 510 * 9))})
+                                         QPoint(right - 1, Twips::toPx(240)), QPoint(right - 1, Twips::toPx(240 + 510 * 9))})
                 QCOMPARE(drawn.pixel(onLine), qRgb(255, 255, 255));
             for (int shape = 40 * page + 1; shape <= 40 * page + 40; shape += 13) {
                 QImage icon(ShapeIcons::image(shape).size(), QImage::Format_RGB32);
@@ -148,6 +148,7 @@ private slots:
         const QString text = helpText()->toPlainText();
         QCOMPARE(text, QString(Shapes::helpText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
         QCOMPARE(helpText()->verticalScrollBar()->maximum(), 0);
+        QCOMPARE(helpText()->geometry(), Twips::rect(35, 780, 2055, 4590));
         button("NextFrame")->click();
         QVERIFY(helpShown());
 
@@ -174,6 +175,7 @@ private slots:
     void aDragCarriesTheShapeNumber()
     {
         QMimeData data;
+        QCOMPARE(Shapes::shapeOfDrag(nullptr), 0);
         QCOMPARE(Shapes::shapeOfDrag(&data), 0);
         for (const auto &[carried, shape] : {std::pair{"1", 1}, {"240", 240}, {"0", 0}, {"241", 0}, {"x", 0}}) {
             data.setData(QLatin1String(Shapes::kMimeType), carried);

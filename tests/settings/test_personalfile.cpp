@@ -107,6 +107,7 @@ private slots:
             {"plus sign", "+5,\"a\",\"\"", true, 5, "a"},
             {"plus then minus", "+-5,\"a\",\"\"", false, 99, "before"},
             {"complete", "25,\"abc\",\"\"\r\n", true, 25, "abc"},
+            {"one stays one", "1,\"\",\"\"", true, 1, ""},
             {"zero means four", "0,\"\",\"\"\r\n", true, 4, ""},
             {"zero kept when incomplete", "0,\"abc\"", false, 0, "abc"},
             {"blanks around", "  -3 , \"a, b\" ,\"\"", true, -3, "a, b"},
