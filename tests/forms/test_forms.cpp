@@ -1,6 +1,7 @@
 // The window kit under fast hands: a shortcut that arrives for a window a modal dialog blocks, and a
 // dialog asked for again from inside its own wait.
 
+#include "forms/formhost.h"
 #include "forms/modal.h"
 #include "forms/singleform.h"
 
@@ -15,6 +16,8 @@ public:
     void Form_Load() { ++loads; }
     static inline int loads = 0;
 };
+
+struct Host : FormHost {};
 
 // Whether a shortcut event sent to `target` got past the application's filters: the button
 // itself never takes it, its id being none of its own.
@@ -47,6 +50,17 @@ private slots:
         QVERIFY(blocked);
         QVERIFY(ownPasses);
         QVERIFY(shortcutGetsThrough(command)); // and nothing is blocked once it has closed
+    }
+
+    // Windows that outlive the frame, as they close after it, must find the stand-in.
+    void aFrameThatGoesLeavesTheStandIn()
+    {
+        FormHost &standIn = FormHost::instance();
+        {
+            Host frame;
+            QCOMPARE(&FormHost::instance(), &frame);
+        }
+        QCOMPARE(&FormHost::instance(), &standIn);
     }
 
     void aDialogAskedForFromItsOwnWaitIsShownOnce()
