@@ -1,11 +1,14 @@
 // The window kit under fast hands: a shortcut that arrives for a window a modal dialog blocks, and a
 // dialog asked for again from inside its own wait.
 
+#include "forms/controls.h"
 #include "forms/formhost.h"
 #include "forms/modal.h"
 #include "forms/singleform.h"
 
+#include <QLineEdit>
 #include <QPointer>
+#include <QSignalSpy>
 #include <QPushButton>
 #include <QShortcutEvent>
 #include <QTest>
@@ -50,6 +53,27 @@ private slots:
         QVERIFY(blocked);
         QVERIFY(ownPasses);
         QVERIFY(shortcutGetsThrough(command)); // and nothing is blocked once it has closed
+    }
+
+    // An access key first takes the focus from the box, whose leaving may close the window: a
+    // button whose window went away that way is not pressed.
+    void anAccessKeyClicksOnlyWhileItsWindowStays()
+    {
+        for (const bool leavingCloses : {false, true}) {
+            QWidget window;
+            auto *box = new QLineEdit(&window);
+            QPushButton *exit = Controls::button(&window, "Exit1", QStringLiteral("E&xit"), {0, 600, 900, 300});
+            window.show();
+            window.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            box->setFocus();
+            QSignalSpy clicks(exit, &QPushButton::clicked);
+            if (leavingCloses)
+                connect(box, &QLineEdit::editingFinished, &window, &QWidget::hide);
+            box->setText(QStringLiteral("typed"));
+            QTest::keyClick(box, Qt::Key_X, Qt::AltModifier);
+            QCOMPARE(clicks.wait(500), !leavingCloses);
+        }
     }
 
     // Windows that outlive the frame, as they close after it, must find the stand-in.
