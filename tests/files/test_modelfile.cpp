@@ -171,9 +171,11 @@ private slots:
         tight.rlim_cur = 512;
         std::signal(SIGXFSZ, SIG_IGN);
         setrlimit(RLIMIT_FSIZE, &tight);
-        const bool saved = ModelFile::saveModel(old, usedModel());
+        QString why;
+        const bool saved = ModelFile::saveModel(old, usedModel(), &why);
         setrlimit(RLIMIT_FSIZE, &previous);
         QVERIFY(!saved);
+        QVERIFY2(why.contains("disk is full"), qPrintable(why)); // a short write sets no error of its own
         QCOMPARE(TestFiles::read(old), oldBytes);
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"old.Pic"});
     }
