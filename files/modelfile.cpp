@@ -105,12 +105,6 @@ QByteArray ModelFile::toBytes(const MGLOBAL &g)
     return bytes;
 }
 
-bool ModelFile::write(QIODevice &out, const MGLOBAL &g)
-{
-    const QByteArray bytes = toBytes(g);
-    return out.write(bytes) == bytes.size();
-}
-
 bool ModelFile::read(QIODevice &in, MGLOBAL &g)
 {
     g.CellShape.assign(MGLOBAL::kLastCell + 1, MGLOBAL::CellRow{});

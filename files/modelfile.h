@@ -22,9 +22,6 @@ public:
     // The file's bytes for the model in `g`.
     static QByteArray toBytes(const MGLOBAL &g);
 
-    // Writes the model in one go; false when the device took less than all of it.
-    static bool write(QIODevice &out, const MGLOBAL &g);
-
     // Re-creates CellShape with cells 0..kLastCell, all columns 0, and reads the model into columns
     // 1..3. The file is one stream of fields taken three to a cell, however its lines run:
     // - a field ends at a comma, a line end (CR LF, LF or a lone CR) or the end of the file;
