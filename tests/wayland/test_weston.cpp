@@ -124,16 +124,12 @@ View frameView()
 struct Started {
     explicit Started(bool native)
     {
-        const QDir build(QStringLiteral(BRICKLOOM_BUILD_DIR));
-        for (const char *name : {"brickloom", "winhelp.exe", "qztuse33.hlp"})
-            QFile::copy(build.filePath(QLatin1String(name)), dir.filePath(QLatin1String(name)));
-        QFile::setPermissions(dir.filePath("brickloom"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::copy(QStringLiteral(BRICKLOOM_BUILD_DIR "/brickloom"), dir.filePath("brickloom"));
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("DISPLAY"), qEnvironmentVariable("BRICKLOOM_XWAYLAND"));
         env.insert(QStringLiteral("WAYLAND_DISPLAY"), qEnvironmentVariable("BRICKLOOM_WAYLAND_DISPLAY"));
         env.insert(QStringLiteral("XDG_DATA_HOME"), dir.filePath(QStringLiteral("data")));
-        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        if (native)
+        if (native) // with-weston.sh leaves QT_QPA_PLATFORM unset
             env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
         process.setProcessEnvironment(env);
         process.setStandardErrorFile(dir.filePath(QStringLiteral("stderr")));
