@@ -85,18 +85,24 @@ private slots:
 
     void probesRealSockets()
     {
+        // Wayland: a name under the runtime folder (wayland-0 when none is given), a path, or an
+        // inherited connection; a file left behind by a compositor gone is none.
         QTemporaryDir dir;
-        const QByteArray file = QFile::encodeName(dir.filePath(QStringLiteral("s")));
-        QVERIFY(!socketListens(file));
-        QLocalServer live;
-        QVERIFY(listen(live, file) && socketListens(file));
-        live.close();
-        QFile stale(QString::fromLocal8Bit(file)); // left behind by a server gone: nobody answers
-        QVERIFY(stale.open(QIODevice::WriteOnly) && !socketListens(file));
+        const QByteArray runtime = QFile::encodeName(dir.path());
+        QLocalServer w;
+        QFile stale(dir.filePath(QStringLiteral("wayland-1")));
+        QVERIFY(listen(w, runtime + "/wayland-0") && stale.open(QIODevice::WriteOnly));
+        Environment env;
+        using Wayland = std::tuple<QByteArray, QByteArray, QByteArray, bool>; // WAYLAND_DISPLAY, XDG_RUNTIME_DIR, WAYLAND_SOCKET
+        for (const auto &[display, runtimeDir, socket, reachable] :
+             {Wayland{"", runtime, "", true}, {"wayland-1", runtime, "", false}, {"wayland-7", runtime, "", false},
+              {runtime + "/wayland-0", "", "", true}, {"wayland-0", "", "", false}, {"wayland-0", "", "5", true}}) {
+            std::tie(env.waylandDisplay, env.runtimeDir, env.waylandSocket) = std::tie(display, runtimeDir, socket);
+            QVERIFY2(Probes::waylandReachable(env) == reachable, display.constData());
+        }
 
         // X11: the abstract name first, as the servers listen on both. A display on another host is
         // taken on trust; no display number, no X11.
-        Environment env;
         const QByteArray n = kFreeDisplay;
         using Case = std::pair<QByteArray, bool>;
         for (const auto &[display, reachable] : {Case{":" + n, false}, Case{"unix:" + n, false}, Case{"elsewhere:0", true}, Case{"localhost:10.0", true},
@@ -109,20 +115,6 @@ private slots:
         for (const QByteArray &display : {":" + n, ":" + n + ".0", "unix:" + n}) {
             env.display = display;
             QVERIFY2(Probes::x11Reachable(env), display.constData());
-        }
-
-        // Wayland: a name under the runtime folder (wayland-0 when none is given), a path, or an
-        // inherited connection.
-        const QByteArray runtime = QFile::encodeName(dir.path());
-        QLocalServer w;
-        QVERIFY(listen(w, runtime + "/wayland-0"));
-        using Wayland = std::tuple<QByteArray, QByteArray, QByteArray, bool>; // WAYLAND_DISPLAY, XDG_RUNTIME_DIR, WAYLAND_SOCKET
-        for (const auto &[display, runtimeDir, socket, reachable] :
-             {Wayland{"", runtime, "", true}, {"wayland-7", runtime, "", false}, {runtime + "/wayland-0", "", "", true},
-              {"wayland-0", "", "", false}, {"wayland-0", "", "5", true}}) {
-            env = Environment{};
-            std::tie(env.waylandDisplay, env.runtimeDir, env.waylandSocket) = std::tie(display, runtimeDir, socket);
-            QVERIFY2(Probes::waylandReachable(env) == reachable, display.constData());
         }
     }
 
