@@ -2,6 +2,7 @@
 // as the main menu reads it, the help, the frame's layouts, and what keys, clicks, the close box
 // and a change of window do in the dialogs.
 
+#include "forms/controls.h"
 #include "forms/activation.h"
 #include "helpviewer/helpchannel.h"
 #include "platform/twips.h"
@@ -86,6 +87,8 @@ private slots:
         QCOMPARE(myName()->isVisibleTo(MainMenu::existing()), labelShown);
         QCOMPARE(myName()->text(), label);
         QVERIFY(myName()->width() >= myName()->fontMetrics().horizontalAdvance(label));
+        if (!label.isEmpty()) // black on cyan, on the black menu
+            QCOMPARE(MainMenu::existing()->grab(myName()->geometry()).toImage().pixelColor(0, 0), Controls::kCyan);
     }
 
     void comingBackFromTheWorkAreaReadsTheSettingsAgain()
