@@ -76,15 +76,15 @@ private slots:
         }
     }
 
-    // Windows that outlive the frame, as they close after it, must find the stand-in.
+    // Windows that outlive the frame, as they close after it, must find the stand-in; the
+    // stand-in never takes the place of a frame.
     void aFrameThatGoesLeavesTheStandIn()
     {
-        FormHost &standIn = FormHost::instance();
-        {
+        for (int frames = 0; frames < 2; ++frames) {
             Host frame;
             QCOMPARE(&FormHost::instance(), &frame);
         }
-        QCOMPARE(&FormHost::instance(), &standIn);
+        QVERIFY(dynamic_cast<Host *>(&FormHost::instance()) == nullptr);
     }
 
     void aDialogAskedForFromItsOwnWaitIsShownOnce()

@@ -106,6 +106,7 @@ private slots:
             QCOMPARE(drawn.pixel(0, middle - 1), qRgb(0, 0, 0));
             QCOMPARE(drawn.pixel(0, middle), qRgb(0x80, 0x80, 0x80));
             QCOMPARE(drawn.pixel(right, bottom), qRgb(0x80, 0x80, 0x80));
+            QCOMPARE(drawn.pixel(Twips::toPx(300), bottom), qRgb(0x80, 0x80, 0x80)); // no row line on the border
             for (const QPoint &onLine : {QPoint(Twips::toPx(540), bottom), QPoint(Twips::toPx(1560), bottom),
                                          QPoint(right - 1, Twips::toPx(240)), QPoint(right - 1, Twips::toPx(240 + 510 * 9))})
                 QCOMPARE(drawn.pixel(onLine), qRgb(255, 255, 255));
@@ -165,6 +166,8 @@ private slots:
             QVERIFY(palette()->focusWidget() != helpText());
         }
         palette()->removeEventFilter(&beyond);
+        QTest::keyClick(helpText(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(helpText(), Qt::Key_X, Qt::ControlModifier);
         QCOMPARE(helpText()->toPlainText(), text);
 
         button("Help1")->click();

@@ -68,6 +68,7 @@ private slots:
         QCOMPARE(Program::formPosition(d), QPoint(-4, -4));
         QVERIFY(Shapes::existing()->isVisible());
         QCOMPARE(d->pictures(), BoxPictures{});
+        QVERIFY(!button(d, "ClearAll")->font().bold());
         // In a frame taller than 8500 twips it stands lower.
         program.frame->resize(700, 600);
         QCOMPARE(MGLOBAL::instance().FrameSize, 8670);
