@@ -7,6 +7,7 @@
 #include "platform/winhelp.h"
 #include "support/program.h"
 
+#include <QDrag>
 #include <QMimeData>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -173,6 +174,20 @@ private slots:
         button("Help1")->click();
         QCOMPARE(button("Help1")->text(), QStringLiteral("&Help"));
         QVERIFY(!helpShown());
+    }
+
+    // The pointer becomes the shape's picture, with nothing dragged beside it.
+    void aDragShowsTheShapeAsThePointer()
+    {
+        Program program;
+        program.create();
+        auto *frame = palette()->findChild<IconFrame *>(QStringLiteral("IconFrame0"));
+        QTest::mousePress(frame, Qt::LeftButton, {}, frame->imageRect(7).center());
+        auto *drag = palette()->findChild<QDrag *>();
+        QVERIFY(drag);
+        QCOMPARE(drag->pixmap().size(), QSize(1, 1));
+        QCOMPARE(drag->pixmap().toImage().pixelColor(0, 0).alpha(), 0);
+        QCOMPARE(drag->dragCursor(Qt::CopyAction).toImage(), QPixmap::fromImage(ShapeIcons::image(7)).toImage());
     }
 
     void aDragCarriesTheShapeNumber()
