@@ -60,7 +60,6 @@ void FileDir::FileDirectory()
         QFileDialog CMDialog1(nullptr);
         CMDialog1.setOption(QFileDialog::DontUseNativeDialog);
         CMDialog1.setNameFilters(nameFilters(kFilter));
-        CMDialog1.selectNameFilter(CMDialog1.nameFilters().value(0));
         // Any name typed is taken, also for opening: a missing file is answered by the open
         // itself, with the program's own message. A folder's name still opens the folder.
         CMDialog1.setFileMode(QFileDialog::AnyFile);

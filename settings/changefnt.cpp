@@ -154,7 +154,6 @@ void ChangeFnt::ExitFonts_Click()
     // force for this run.
     if (PersonalFile::write(PersonalFile::location(), g))
         FormHost::instance().personalSettingsChanged();
-    closing_ = true;
     close();
 }
 

@@ -13,20 +13,16 @@ double leadingNumber(const QString &text)
     const qsizetype start = i;
     if (i < n && (text[i] == u'+' || text[i] == u'-'))
         ++i;
-    bool digits = false;
     bool point = false;
     for (; i < n; ++i) {
         const char16_t c = text[i].unicode();
-        if (c >= u'0' && c <= u'9')
-            digits = true;
-        else if (c == u'.' && !point)
+        if (c == u'.' && !point)
             point = true;
-        else
+        else if (c < u'0' || c > u'9')
             break;
     }
-    if (!digits)
-        return 0;
-    // What is left is sign, digits and one point, which the C-locale conversion always takes.
+    // What is left is a sign, digits and one point, which the C-locale conversion takes, or
+    // without a digit refuses as 0.
     return QStringView(text).mid(start, i - start).toDouble();
 }
 

@@ -59,17 +59,15 @@ Layer pressOnCell(MGLOBAL &g, BoxPictures &boxes, int16_t cell, int16_t button, 
 
 void ReNumDels(MGLOBAL &g, int16_t delCode)
 {
-    bool found = false;
-    int position = 0;
+    int position = -1;
     for (int i = 0; i <= MGLOBAL::kMaxRecords; ++i) {
         auto &rec = g.UndoList[i];
         if (rec[MGLOBAL::kBack] == delCode || rec[MGLOBAL::kFront] == delCode) {
             rec = MGLOBAL::UndoRow{};
-            found = true;
             position = i;
         }
     }
-    if (!found)
+    if (position < 0)
         return; // the shape came from a file and never had a record
     for (int j = position; j <= g.UndoCount; ++j)
         g.UndoList[j] = g.UndoList[j + 1];
