@@ -3,6 +3,7 @@
 // BRICKLOOM_STRESS_ROUNDS sets the rounds per dialog.
 
 #include "platform/twips.h"
+#include "workarea/workareapainter.h"
 #include "xdriver/xdriver.h"
 
 #include <QTest>
@@ -10,37 +11,24 @@
 using namespace Desktop;
 
 namespace {
-int rounds() { return qEnvironmentVariableIntValue("BRICKLOOM_STRESS_ROUNDS") > 0 ? qEnvironmentVariableIntValue("BRICKLOOM_STRESS_ROUNDS") : 40; }
+const int kRounds = qEnvironmentVariableIntValue("BRICKLOOM_STRESS_ROUNDS") > 0 ? qEnvironmentVariableIntValue("BRICKLOOM_STRESS_ROUNDS") : 40;
+const QString kShapes = QStringLiteral("^Shapes$");
 
-// `keys` repeated `count` times, sent in one burst.
-void burst(const QStringList &keys, int count)
-{
-    QStringList args{"key", "--delay", "4"};
-    for (int i = 0; i < count; ++i)
-        args << keys;
-    xdotool(args);
-}
-
-class Session {
-public:
-    Session()
-        : program(QStringLiteral(BRICKLOOM_BUILD_DIR))
+// The program with its frame shown and, when asked, its work area, opened with Alt+C: the palette
+// shows without taking the keyboard.
+struct Session {
+    explicit Session(bool workArea)
     {
         frame = waitForWindow(QStringLiteral("^ Brickloom Win9 "));
+        if (workArea && !frame.isEmpty()) {
+            key(QStringLiteral("alt+c"));
+            palette = waitForWindow(kShapes);
+        }
     }
     bool alive() { return program.process.state() == QProcess::Running && !program.process.waitForFinished(200); }
-    // Opens the work area; its palette shows without taking the keyboard.
-    bool create()
-    {
-        key(QStringLiteral("alt+c"));
-        palette = waitForWindow(QStringLiteral("^Shapes$"));
-        return !palette.isEmpty();
-    }
-    void focusFrame() { xdotool({"windowactivate", "--sync", frame}); }
 
-    Program program;
-    QString frame;
-    QString palette;
+    Program program{QStringLiteral(BRICKLOOM_BUILD_DIR)};
+    QString frame, palette;
 };
 
 // Sends `keys` in bursts of ten until all rounds are done. Keys can outrun the window manager's
@@ -49,8 +37,11 @@ public:
 bool stress(Session &s, const QStringList &keys, const QString &caption, const char *what,
             const QStringList &closer = {"Escape"})
 {
-    for (int done = 10; done <= rounds(); done += 10) {
-        burst(keys, 10);
+    for (int done = 10; done <= kRounds; done += 10) {
+        QStringList burst{"key", "--delay", "4"};
+        for (int i = 0; i < 10; ++i)
+            burst << keys;
+        xdotool(burst);
         // An access key clicks its button a tenth of a second after the key, so a dialog may
         // still come up after the burst: the window must stay closed for a while.
         const bool closed = caption.isEmpty() || waitUntil([&] {
@@ -60,16 +51,11 @@ bool stress(Session &s, const QStringList &keys, const QString &caption, const c
             xdotool(QStringList{"key"} + closer);
             return false;
         }, 8000);
-        if (!s.alive()) {
-            qWarning("%s: died within rounds %d to %d", what, done - 9, done);
-            return false;
-        }
-        if (!closed) {
-            qWarning("%s: left open", what);
+        if (!s.alive() || !closed) {
+            qWarning("%s: %s within rounds %d to %d", what, closed ? "died" : "left open", done - 9, done);
             return false;
         }
     }
-    qInfo("%s: %d rounds", what, rounds());
     return true;
 }
 } // namespace
@@ -79,7 +65,7 @@ class TestStress : public QObject {
 private slots:
     void personalizeAndItsMessage()
     {
-        Session s;
+        Session s(false);
         QVERIFY(!s.frame.isEmpty());
         QVERIFY(stress(s, {"alt+p", "Escape"}, QStringLiteral("^Personalize$"), "Personalize"));
         // A depth of 0 left with Tab brings up message 15 over the window.
@@ -89,49 +75,46 @@ private slots:
 
     void workAreaDialogs()
     {
-        Session s;
-        QVERIFY(s.create());
+        Session s(true);
+        QVERIFY(!s.palette.isEmpty());
         QVERIFY(stress(s, {"alt+u", "Escape"}, QStringLiteral("^Select$"), "the undo dialog"));
         QVERIFY(stress(s, {"alt+p", "Escape"}, QStringLiteral("^Help$"), "the print question"));
         QVERIFY(stress(s, {"alt+h", "alt+g"}, QString(), "the grid and the palette off and on"));
         // A burst can end with the grid hidden: an access key pressed within the click of the
         // one before finds the button's caption not yet changed.
-        if (!waitUntil([] { return !visibleWindow(QStringLiteral("^Shapes$")).isEmpty(); }, 1000))
+        if (!waitUntil([] { return !visibleWindow(kShapes).isEmpty(); }, 1000))
             key(QStringLiteral("alt+g"));
-        QVERIFY(!waitForWindow(QStringLiteral("^Shapes$")).isEmpty());
+        QVERIFY(!waitForWindow(kShapes).isEmpty());
         QVERIFY(stress(s, {"alt+s", "Escape"}, QStringLiteral("^Save As$"), "the Save As dialog"));
-        QVERIFY2(!waitForWindow(QStringLiteral("^Shapes$")).isEmpty(), "the palette is back after Save As");
+        QVERIFY2(!waitForWindow(kShapes).isEmpty(), "the palette is back after Save As");
         QVERIFY(stress(s, {"alt+o", "Escape"}, QStringLiteral("^Open$"), "the Open dialog"));
-        QVERIFY2(!waitForWindow(QStringLiteral("^Shapes$")).isEmpty(), "the palette is back after Open");
+        QVERIFY2(!waitForWindow(kShapes).isEmpty(), "the palette is back after Open");
     }
 
     void questionsAndMessages()
     {
-        Session s;
-        QVERIFY(s.create());
-        // A shape in a box makes a change, so leaving and clearing ask first; Escape answers No to
-        // clearing and the undo dialog's Cancel keeps the rest.
+        Session s(true);
+        QVERIFY(!s.palette.isEmpty());
+        // A shape in a box makes a change, so leaving and clearing ask first. The work area stands
+        // 60 twips up and left of the frame's client area, inside a 1-pixel border.
         const QRect palette = clientRect(s.palette);
-        const QRect frame = clientRect(s.frame);
-        // The work area stands 60 twips up and left of the frame's client area, inside a 1-pixel border.
-        const QPoint box = frame.topLeft() + Twips::point(-60, -60) + QPoint(1, 1) + Twips::rect(170 + 480 * 2, 80 + 480 * 2, 480, 480).center();
-        drag(palette.topLeft() + Twips::rect(30, 260, 510, 510).center(), box);
-        pause(300);
-        s.focusFrame();
-        // With a change, "Exit to Menu" asks first; Yes keeps the work area (Escape would leave it).
+        const QRect box = WorkAreaPainter::boxRect(0).translated(clientRect(s.frame).topLeft() + Twips::point(-60, -60) + QPoint(1, 1));
+        const QImage empty = grab(box);
+        drag(palette.topLeft() + Twips::rect(30, 260, 510, 510).center(), box.center());
+        QVERIFY(waitUntil([&] { return grab(box) != empty; }));
+        xdotool({"windowactivate", "--sync", s.frame});
+        // "Exit to Menu" asks first; Yes keeps the work area (Escape would leave it).
         QVERIFY(stress(s, {"alt+x", "alt+y"}, QStringLiteral("^Help$"), "the question before leaving", {"alt+y"}));
         // Clearing asks too; Yes keeps the model.
         QVERIFY(stress(s, {"alt+u", "alt+c", "alt+y"}, QStringLiteral("^(Help|Select)$"), "the undo dialog and the question before clearing",
                        {"alt+y", "Escape"}));
-        QVERIFY(!waitForWindow(QStringLiteral("^Shapes$")).isEmpty());
+        QVERIFY(!waitForWindow(kShapes).isEmpty());
         // The palette's help panel, with the mouse, as fast as clicks go.
-        const QPoint help = clientRect(s.palette).topLeft() + Twips::rect(635, 5400, 850, 300).center();
-        moveMouse(help);
-        for (int done = 10; done <= rounds(); done += 10) {
+        moveMouse(palette.topLeft() + Twips::rect(635, 5400, 850, 300).center());
+        for (int done = 10; done <= kRounds; done += 10) {
             xdotool({"click", "--repeat", "20", "--delay", "8", "1"});
             QVERIFY2(s.alive(), qPrintable(QStringLiteral("the palette's help panel: died within rounds %1 to %2").arg(done - 9).arg(done)));
         }
-        qInfo("palette help panel: %d rounds", rounds());
     }
 };
 
