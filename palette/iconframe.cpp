@@ -63,9 +63,10 @@ void IconFrame::paintEvent(QPaintEvent *)
         painter.drawImage(imageRect(n).topLeft(), ShapeIcons::image(n));
 
     // One-pixel rectangles rather than stroked lines: they cover whole pixels at any scale.
-    // Pages 5 and 6 were laid out with their vertical lines reaching 25 twips further down.
+    // The vertical lines reach the bottom border on every page (pages 5 and 6 were laid out
+    // 25 twips longer, which the frame cuts off).
     const int top = Twips::toPx(kImageTop);
-    const int downTo = Twips::toPx(index_ >= 4 ? 5375 : 5350);
+    const int downTo = Twips::toPx(5350);
     for (int k = 0; k < 3; ++k)
         painter.fillRect(QRect(Twips::toPx(540 + kImageSize * k), top, 1, downTo - top), Qt::white);
     const int left = Twips::toPx(kImageLeft);
