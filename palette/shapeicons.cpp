@@ -8,7 +8,8 @@ namespace ShapeIcons {
 namespace {
 constexpr int kSide = 32;
 constexpr qsizetype kIconBytes = kSide * kSide * 4;
-constexpr int kIcons = 241; // the program icon, then shapes 1 to 240
+// The program icon, then shapes 1 to 240.
+constexpr int kIcons = 241;
 
 // The icons as the build decoded them, used in place: nothing is decoded or copied at run time.
 const std::array<QImage, kIcons> &atlas()
