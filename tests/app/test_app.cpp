@@ -210,6 +210,9 @@ private slots:
             depth->selectAll();
             depth->insert(QStringLiteral("12345"));
             QCOMPARE(depth->text(), QStringLiteral("123"));
+            depth->home(false);
+            QTest::keyClicks(depth, QStringLiteral("9")); // a full box takes nothing more, wherever typed
+            QCOMPARE(depth->text(), QStringLiteral("123"));
             depth->selectAll();
             QTest::keyClicks(depth, QStringLiteral("2.5"));
             QTest::keyClick(depth, Qt::Key_Return);

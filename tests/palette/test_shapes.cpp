@@ -108,6 +108,8 @@ private slots:
             QCOMPARE(drawn.pixel(0, middle), qRgb(0x80, 0x80, 0x80));
             QCOMPARE(drawn.pixel(right, bottom), qRgb(0x80, 0x80, 0x80));
             QCOMPARE(drawn.pixel(Twips::toPx(300), bottom), qRgb(0x80, 0x80, 0x80)); // no row line on the border
+            for (int y = Twips::toPx(240) + 1; y < Twips::toPx(750); ++y) // nothing past the last column
+                QCOMPARE(drawn.pixel(right, y), qRgb(0x80, 0x80, 0x80));
             for (const QPoint &onLine : {QPoint(Twips::toPx(540), bottom), QPoint(Twips::toPx(1560), bottom),
                                          QPoint(right - 1, Twips::toPx(240)), QPoint(right - 1, Twips::toPx(240 + 510 * 9))})
                 QCOMPARE(drawn.pixel(onLine), qRgb(255, 255, 255));
@@ -194,6 +196,7 @@ private slots:
     {
         QMimeData data;
         QCOMPARE(Shapes::shapeOfDrag(nullptr), 0);
+        QVERIFY(ShapeIcons::image(0).isNull() && ShapeIcons::image(241).isNull()); // no shape, no picture
         QCOMPARE(Shapes::shapeOfDrag(&data), 0);
         for (const auto &[carried, shape] : {std::pair{"1", 1}, {"240", 240}, {"0", 0}, {"241", 0}, {"x", 0}}) {
             data.setData(QLatin1String(Shapes::kMimeType), carried);
