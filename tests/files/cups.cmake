@@ -1,5 +1,4 @@
-# Printing through a real CUPS queue: the script starts a private cupsd whose default queue writes
-# a PDF file, has the driver print a model on it, and checks the page with poppler.
+# Printing through a private cupsd whose queue writes a PDF, checked with poppler.
 add_executable(cupsprint_driver ${CMAKE_CURRENT_LIST_DIR}/cupsprint_driver.cpp)
 target_link_libraries(cupsprint_driver PRIVATE brickloom_app)
 set_target_properties(cupsprint_driver PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/test_cupsprint)

@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# Makes the Debian package from a built tree, with the package's own CPack settings and install
-# rules, and has lintian judge it: any error or warning fails. The tree the suite has just built
-# serves, so no second build is needed; `make package` builds the same from a Release tree.
-# Usage: test_lintian.sh BUILD_DIR
+# Makes the Debian package from the suite's own built tree, as `make package` does from a Release
+# tree, and has lintian judge it: any error or warning fails. Usage: test_lintian.sh BUILD_DIR
 set -u
 . "$(dirname "$0")/common.sh"
 

@@ -1,6 +1,5 @@
-// brickloom-render as its users run it: its pictures against a golden picture of the example model
-// (the same pixels as the real work area's screenshot in docs/), its exit codes, and files it must
-// refuse or cannot write, each answered within seconds and without a picture left behind.
+// brickloom-render as its users run it: pictures against a golden one with the pixels of the work
+// area's screenshot in docs/, exit codes, and files refused or unwritable, leaving no picture behind.
 
 #include <QDir>
 #include <QImage>
