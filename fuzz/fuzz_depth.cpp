@@ -1,7 +1,5 @@
-// The depth box takes whatever the user types or pastes. The input is taken as UTF-16 code units,
-// lone surrogates and all. The leading number is held to the C library's reading of the same
-// characters, and the box's verdict to its rules: 1..10 accepted and rounded half to even,
-// anything else refused with the default depth.
+// The depth box takes whatever is typed or pasted, here as UTF-16 code units, lone surrogates and
+// all: its number is held to the C library's reading, its verdict to 1..10 rounded half to even.
 
 #include "fuzzcheck.h"
 #include "settings/numbertext.h"
@@ -10,16 +8,13 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    QString text(qsizetype(size / 2), Qt::Uninitialized);
-    std::memcpy(text.data(), data, size / 2 * 2);
+    const QString text(reinterpret_cast<const QChar *>(data), qsizetype(size / 2));
 
-    // Cut before the first character that is no blank, sign, digit or point ('?' stands for any
-    // outside Latin-1), the C library reads blanks, a sign, digits and one point, or else 0.
+    // What the C library makes of the same leading blanks, sign, digits and point ('?': not Latin-1).
     std::string start = text.toLatin1().toStdString();
     start.resize(std::min(start.size(), start.find_first_not_of(" \t+-.0123456789")));
     const double expected = std::strtod(start.c_str(), nullptr);

@@ -1,6 +1,5 @@
-// Model files come from wherever the user points the file dialog. Beyond crashes, this holds the
-// reader to a second, plain reading of the same field rules, checks the whole table a read leaves
-// behind, and that whatever is accepted is saved and opened again unchanged.
+// Model files come from wherever the file dialog points. Beyond crashes: the reader against a second,
+// plain reading of its field rules, the whole table it leaves, and a save and open that change nothing.
 
 #include "files/modelfile.h"
 #include "fuzzcheck.h"
@@ -10,14 +9,11 @@
 #include <optional>
 #include <vector>
 
-namespace {
-
 using Table = std::vector<MGLOBAL::CellRow>;
 
-// The table the rules beside ModelFile::read make of `data`, or nothing when they refuse it.
-// Per field: blanks (and line ends, unless a comma came just before), then "-" and digits, then
-// blanks, then a comma, a line end or the end of the data; at most kMaxFieldBytes before that end.
-std::optional<Table> expectedTable(const uint8_t *data, size_t size)
+// Per field: blanks (and line ends, unless right after a comma), "-" and digits, blanks, then a
+// comma, a line end or the end; at most kMaxFieldBytes before that end. Nothing when refused.
+static std::optional<Table> expectedTable(const uint8_t *data, size_t size)
 {
     const auto at = [&](size_t i) { return i < size ? int(data[i]) : -1; };
     const auto blank = [](int c) { return c == ' ' || c == '\t'; };
@@ -37,31 +33,27 @@ std::optional<Table> expectedTable(const uint8_t *data, size_t size)
             value = std::min(value * 10 + (at(pos) - '0'), 100000L);
         while (blank(at(pos)))
             ++pos;
-        value = negative ? -value : value;
         const int end = at(pos);
         if (digits == 0 || pos - start > size_t(ModelFile::kMaxFieldBytes) || (end != -1 && end != ',' && !lineEnd(end))
-            || value < INT16_MIN || value > INT16_MAX)
+            || value > (negative ? 32768 : INT16_MAX))
             return std::nullopt;
-        table[field / 3][MGLOBAL::kFront + field % 3] = int16_t(value);
+        table[field / 3][MGLOBAL::kFront + field % 3] = int16_t(negative ? -value : value);
         afterComma = end == ',';
         pos += end != -1;
     }
     return table;
 }
 
-bool read(QByteArray bytes, MGLOBAL &g)
+static bool read(QByteArray bytes, MGLOBAL &g)
 {
     QBuffer buffer(&bytes);
     return buffer.open(QIODevice::ReadOnly) && ModelFile::read(buffer, g);
 }
 
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     MGLOBAL g;
-    for (auto &row : g.CellShape)
-        row.fill(7);    // what the model before left behind
+    g.CellShape.assign(g.CellShape.size(), {7, 7, 7, 7, 7, 7, 7}); // what the model before left behind
     const bool accepted = read(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)), g);
     const std::optional<Table> expected = expectedTable(data, size);
     FUZZ_CHECK(accepted == expected.has_value(), "the reader and the field rules disagree on the file");

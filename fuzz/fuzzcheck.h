@@ -4,10 +4,5 @@
 #include <cstdio>
 #include <cstdlib>
 
-#define FUZZ_CHECK(condition, rule)                                                                \
-    do {                                                                                           \
-        if (!(condition)) {                                                                        \
-            std::fprintf(stderr, "%s:%d: broken: %s\n", __FILE__, __LINE__, rule);                 \
-            std::abort();                                                                          \
-        }                                                                                          \
-    } while (false)
+#define FUZZ_CHECK(condition, rule) \
+    ((condition) ? void() : (std::fprintf(stderr, "%s:%d: broken: %s\n", __FILE__, __LINE__, rule), std::abort()))
