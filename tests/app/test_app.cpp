@@ -94,7 +94,9 @@ private slots:
     void comingBackFromTheWorkAreaReadsTheSettingsAgain()
     {
         Program program;
-        QVERIFY(program.create());
+        QTest::keyClick(MainMenu::existing()->findChild<QPushButton *>("DisplayOpen"), Qt::Key_Return);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(WorkArea::Display::existing()); // Enter on "&Create" opens the work area
         QCOMPARE(program.frame->area()->subWindowList().size(), 1);
         writeSettings("6,\"Later\",\"\"\r\n");
         WorkArea::Display::existing()->Exit1_Click();

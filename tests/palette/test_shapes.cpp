@@ -135,7 +135,7 @@ private slots:
             QCOMPARE(int(MGLOBAL::instance().PalettePage), std::min(page, 5));
             QCOMPARE(shownPage(), std::min(page, 5));
         }
-        button("PrevFrame")->click();
+        QTest::keyClick(button("PrevFrame"), Qt::Key_Return); // Enter presses the focused button
         QCOMPARE(shownPage(), 4);
     }
 
