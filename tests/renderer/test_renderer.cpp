@@ -1,7 +1,10 @@
 // brickloom-render as its users run it: pictures against a golden one with the pixels of the work
 // area's screenshot in docs/, exit codes, and files refused or unwritable, leaving no picture behind.
 
+#include "support/testfiles.h"
+
 #include <QDir>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -100,18 +103,18 @@ private slots:
     // could keep the renderer waiting or reading; the rest is the model file's.
     void refusedModels()
     {
-        const QString pipe = dir.filePath("pipe.Pic"), zero = dir.filePath("zero.Pic"), sparse = dir.filePath("2GB.Pic");
-        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), zero));
-        QFile file(sparse);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(qint64(2) << 30));
-        file.close();
-        for (const QString &input : {qEnvironmentVariable("BRICKLOOM_SOURCE_DIR") + "/tests/files/good/reference.Pic", pipe, zero, sparse}) {
+        QStringList inputs{TestFiles::corpus(QStringLiteral("good/reference.Pic"))};
+        for (const QString &kind : TestFiles::notModels())
+            QVERIFY(TestFiles::makeNotModel(kind, inputs.emplace_back(dir.filePath(QString::number(inputs.size()) + ".Pic"))));
+        QElapsedTimer clock;
+        clock.start();
+        for (const QString &input : inputs) {
             const Result result = render({input, out});
             QVERIFY2(result.status == 2 && result.err == "File not found or wrong format. Check Filename and/or Directory.\n",
                      qPrintable(input + ": " + result.err));
             QVERIFY(!QFile::exists(out));
         }
+        QCOMPARE_LT(clock.elapsed(), 1000 * inputs.size()); // at once, not after reading or waiting
     }
 
     void unwritablePictures()
