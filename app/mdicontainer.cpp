@@ -25,6 +25,8 @@ MDIContainer::MDIContainer()
     : area_(new QMdiArea(this))
 {
     setObjectName(QStringLiteral("MDIContainer"));
+    // Closed by the user, the frame goes with its children, as the other windows do.
+    setAttribute(Qt::WA_DeleteOnClose);
     area_->setFrameShape(QFrame::NoFrame);
     // The children are a little larger than the client area; they must not grow the frame.
     area_->setMinimumSize(1, 1);
