@@ -54,13 +54,15 @@ EOF
 env -u CUPS_SERVER -u CUPS_SERVERROOT cupsd -f -c "$dir/etc/cupsd.conf" -s "$dir/etc/cups-files.conf" \
   >"$dir/log/cupsd.out" 2>&1 &
 cupsd_pid=$!
+# lpstat -r exits 0 either way: only its words say whether the socket answers yet.
 for _ in $(seq 100); do
-  client lpstat -r >/dev/null 2>&1 && break
+  [ "$(client env LC_ALL=C lpstat -r 2>/dev/null)" = "scheduler is running" ] && break
   kill -0 "$cupsd_pid" 2>/dev/null && { sleep 0.1; continue; }
   cat "$dir/log/cupsd.out"
   [ "$(id -u)" -eq 0 ] && fail "cupsd did not start"
   skip "cupsd cannot run as $(id -un) here"
 done
+[ "$(client env LC_ALL=C lpstat -r 2>/dev/null)" = "scheduler is running" ] || fail "cupsd did not answer within 10 seconds"
 
 client lpadmin -p "$queue" -E -v "file://$dir/out/page.pdf" -P "$here/cupsprint.ppd" || fail "lpadmin could not add the queue"
 client lpadmin -d "$queue" || fail "lpadmin could not make the queue the default"
