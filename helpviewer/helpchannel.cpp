@@ -4,12 +4,14 @@
 #include <QFileInfo>
 #include <QLocalSocket>
 
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
 // Both ends are on this machine: a viewer that does not take a connection at once is not there.
 constexpr int kConnectMs = 200;
 constexpr int kWriteMs = 500;
+constexpr qsizetype kMaxSocketPath = sizeof(sockaddr_un::sun_path);
 } // namespace
 
 HelpChannel::HelpChannel(QObject *parent)
@@ -23,7 +25,14 @@ QString HelpChannel::serverName(const QString &helpFile)
     const QFileInfo info(helpFile);
     const QString path = info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
     const QByteArray hash = QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
-    return QStringLiteral("brickloom-help-%1-%2").arg(getuid()).arg(QString::fromLatin1(hash));
+    const QString name = QStringLiteral("brickloom-help-%1-%2").arg(getuid()).arg(QString::fromLatin1(hash));
+    // The session's runtime folder is private and emptied at logout, so a killed viewer's socket
+    // does not stay behind in /tmp. A socket path longer than the address field cannot be bound.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    const QString inRuntime = runtime + u'/' + name;
+    if (runtime.startsWith(u'/') && QFileInfo(runtime).isDir() && inRuntime.toLocal8Bit().size() < kMaxSocketPath)
+        return inRuntime;
+    return name;
 }
 
 bool HelpChannel::handOver(const QString &helpFile, int topic)

@@ -6,10 +6,12 @@
 #include "helpviewer.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QLocalServer>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -134,6 +136,29 @@ private slots:
         second.openFile(file, 4);
         QVERIFY(HelpChannel::handOver(file, 7));
         QTRY_COMPARE(second.currentTopic(), 7);
+    }
+
+    void channelInTheRuntimeFolder()
+    {
+        const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+        const auto restore = qScopeGuard([&] { qputenv("XDG_RUNTIME_DIR", saved); });
+        QTemporaryDir runtime;
+        qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+        const QString name = HelpChannel::serverName(kHelpFile);
+        QVERIFY(name.startsWith(runtime.path() + QStringLiteral("/brickloom-help-")));
+
+        // Where the socket's path would not fit, or there is no such folder, it goes to the temp folder.
+        const QString deep = runtime.path() + u'/' + QString(90, u'd');
+        QVERIFY(QDir().mkpath(deep));
+        qputenv("XDG_RUNTIME_DIR", deep.toLocal8Bit());
+        QVERIFY(!HelpChannel::serverName(kHelpFile).contains(u'/'));
+        qputenv("XDG_RUNTIME_DIR", QByteArray(runtime.path().toLocal8Bit() + "/gone"));
+        QVERIFY(!HelpChannel::serverName(kHelpFile).contains(u'/'));
+
+        QLocalServer server;
+        qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+        QVERIFY(server.listen(name));
+        QVERIFY(QFileInfo(name).exists());
     }
 };
 
