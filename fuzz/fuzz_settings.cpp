@@ -6,16 +6,15 @@
 #include "settings/numbertext.h"
 #include "settings/personalfile.h"
 
-#include <QDir>
 #include <QFile>
-#include <QTemporaryFile>
 
-// One scratch file for the process, in memory where /dev/shm is there, removed at exit.
+#include <sys/mman.h>
+
+// One scratch file for the process, in memory and nameless: a run that aborts leaves nothing behind.
 static const QString &scratchPath()
 {
-    static const QString dir = QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
-    static QTemporaryFile file(dir + QStringLiteral("/brickloom-fuzz-XXXXXX.qzt"));
-    static const QString path = file.open() ? file.fileName() : QString();
+    static const int fd = memfd_create("brickloom-fuzz.qzt", 0);
+    static const QString path = fd >= 0 ? QStringLiteral("/proc/self/fd/%1").arg(fd) : QString();
     return path;
 }
 
