@@ -5,14 +5,14 @@
 # and reported as medians and as ratios to the bare window of the same run.
 #
 # Usage: bench/run-startup.sh BUILD_DIR [RUNS]
-# Starts its own X server (tests/e2e/with-xserver.sh) unless it is already inside one. With
+# Starts its own X server (tools/with-xserver.sh) unless it is already inside one. With
 # BENCH_ROWS=FILE it also appends its figures there, one "label|ms or MB|ratio|target|met" a line.
 set -euo pipefail
 export LC_ALL=C
 
 here=$(cd "$(dirname "$0")" && pwd)
 if [ -z "${BRICKLOOM_BENCH_IN_X:-}" ]; then
-  BRICKLOOM_BENCH_IN_X=1 exec "$here/../tests/e2e/with-xserver.sh" "$0" "$@"
+  BRICKLOOM_BENCH_IN_X=1 exec "$here/../tools/with-xserver.sh" "$0" "$@"
 fi
 
 build=$(cd "${1:?usage: run-startup.sh BUILD_DIR [RUNS]}" && pwd)
