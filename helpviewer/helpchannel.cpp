@@ -1,17 +1,12 @@
 #include "helpchannel.h"
 
-#include <QCryptographicHash>
-#include <QFileInfo>
-#include <QLocalSocket>
+#include "helprequest.h"
 
-#include <sys/un.h>
-#include <unistd.h>
+#include <QLocalSocket>
+#include <QLockFile>
 
 namespace {
-// Both ends are on this machine: a viewer that does not take a connection at once is not there.
-constexpr int kConnectMs = 200;
-constexpr int kWriteMs = 500;
-constexpr qsizetype kMaxSocketPath = sizeof(sockaddr_un::sun_path);
+constexpr int kTurnMs = 2000;
 } // namespace
 
 HelpChannel::HelpChannel(QObject *parent)
@@ -20,39 +15,16 @@ HelpChannel::HelpChannel(QObject *parent)
     connect(&m_server, &QLocalServer::newConnection, this, &HelpChannel::receive);
 }
 
-QString HelpChannel::serverName(const QString &helpFile)
-{
-    const QFileInfo info(helpFile);
-    const QString path = info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
-    const QByteArray hash = QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
-    const QString name = QStringLiteral("brickloom-help-%1-%2").arg(getuid()).arg(QString::fromLatin1(hash));
-    // The session's runtime folder is private and emptied at logout, so a killed viewer's socket
-    // does not stay behind in /tmp. A socket path longer than the address field cannot be bound.
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    const QString inRuntime = runtime + u'/' + name;
-    if (runtime.startsWith(u'/') && QFileInfo(runtime).isDir() && inRuntime.toLocal8Bit().size() < kMaxSocketPath)
-        return inRuntime;
-    return name;
-}
-
-bool HelpChannel::handOver(const QString &helpFile, int topic)
-{
-    QLocalSocket socket;
-    socket.connectToServer(serverName(helpFile), QIODevice::WriteOnly);
-    if (!socket.waitForConnected(kConnectMs))
-        return false;
-    socket.write(QByteArray::number(topic) + '\n');
-    const bool sent = socket.waitForBytesWritten(kWriteMs);
-    socket.disconnectFromServer();
-    return sent;
-}
-
 bool HelpChannel::claim(const QString &helpFile, int topic)
 {
-    const QString name = serverName(helpFile);
+    const QString name = HelpRequest::socketPath(helpFile);
+    // Viewers started together take turns: otherwise one could remove the socket another has just
+    // made in place of a stale one, and both would stay open. A holder that died does not block.
+    QLockFile turn(name + QStringLiteral(".lock"));
+    turn.tryLock(kTurnMs);
     if (m_server.listen(name))
         return true;
-    if (handOver(helpFile, topic))
+    if (HelpRequest::handOver(helpFile, topic))
         return false;
     // Nobody answers: what is left is the socket of a viewer that did not end cleanly.
     QLocalServer::removeServer(name);

@@ -5,20 +5,14 @@
 #include <QString>
 
 // One viewer per help file and user. The viewer showing a help file listens on a local socket named
-// after that file; a request for the same file, from the program or from a viewer just started,
-// is handed to it, and it shows the topic and comes forward instead of a new viewer opening.
+// after that file (HelpRequest::socketPath); a request for the same file, from the program or from
+// a viewer just started, is handed to it, and it shows the topic and comes forward instead of a
+// new viewer opening.
 class HelpChannel : public QObject {
     Q_OBJECT
 
 public:
     explicit HelpChannel(QObject *parent = nullptr);
-
-    // The socket's name: the same for every path that leads to the same file, private to the user.
-    static QString serverName(const QString &helpFile);
-
-    // Hands a request for a topic (1 is the contents) to the viewer that shows `helpFile`. Returns
-    // at once, false when no viewer listens.
-    static bool handOver(const QString &helpFile, int topic);
 
     // Makes this the channel of `helpFile`, unless a running viewer already has it: then the
     // request for `topic` is handed to that one and false is returned. A channel left behind by a

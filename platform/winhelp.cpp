@@ -1,6 +1,6 @@
 #include "winhelp.h"
 
-#include "helpviewer/helpchannel.h"
+#include "helpviewer/helprequest.h"
 
 #include <QDir>
 #include <QProcess>
@@ -22,7 +22,7 @@ void start(int topic, const QStringList &arguments)
     // looked up on PATH instead.
     const QDir here = QDir::current();
     // A viewer that already shows the help file takes the request and comes forward.
-    if (HelpChannel::handOver(here.absoluteFilePath(QString::fromLatin1(kHelpFile)), topic))
+    if (HelpRequest::handOver(here.absoluteFilePath(QString::fromLatin1(kHelpFile)), topic))
         return;
     launcher()(here.absoluteFilePath(QString::fromLatin1(kViewer)), arguments, here.absolutePath());
 }

@@ -2,6 +2,7 @@
 
 #include "helpchannel.h"
 #include "helpcommandline.h"
+#include "helprequest.h"
 #include "helpfile.h"
 #include "helpviewer.h"
 
@@ -126,15 +127,15 @@ private slots:
 
         // Once it has closed, the next viewer takes the file, also over a socket a crashed viewer left.
         first.close();
-        QVERIFY(!HelpChannel::handOver(file, 1));
+        QVERIFY(!HelpRequest::handOver(file, 1));
         QLocalServer probe;
-        QVERIFY(probe.listen(HelpChannel::serverName(file)));
+        QVERIFY(probe.listen(HelpRequest::socketPath(file)));
         QFile stale(probe.fullServerName());
         probe.close();
         QVERIFY(stale.open(QIODevice::WriteOnly));
         QVERIFY(second.claimChannel(file, 4));
         second.openFile(file, 4);
-        QVERIFY(HelpChannel::handOver(file, 7));
+        QVERIFY(HelpRequest::handOver(file, 7));
         QTRY_COMPARE(second.currentTopic(), 7);
     }
 
@@ -144,16 +145,16 @@ private slots:
         const auto restore = qScopeGuard([&] { qputenv("XDG_RUNTIME_DIR", saved); });
         QTemporaryDir runtime;
         qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
-        const QString name = HelpChannel::serverName(kHelpFile);
+        const QString name = HelpRequest::socketPath(kHelpFile);
         QVERIFY(name.startsWith(runtime.path() + QStringLiteral("/brickloom-help-")));
 
         // Where the socket's path would not fit, or there is no such folder, it goes to the temp folder.
         const QString deep = runtime.path() + u'/' + QString(90, u'd');
         QVERIFY(QDir().mkpath(deep));
         qputenv("XDG_RUNTIME_DIR", deep.toLocal8Bit());
-        QVERIFY(!HelpChannel::serverName(kHelpFile).contains(u'/'));
+        QVERIFY(HelpRequest::socketPath(kHelpFile).startsWith(QDir::tempPath() + QStringLiteral("/brickloom-help-")));
         qputenv("XDG_RUNTIME_DIR", QByteArray(runtime.path().toLocal8Bit() + "/gone"));
-        QVERIFY(!HelpChannel::serverName(kHelpFile).contains(u'/'));
+        QVERIFY(HelpRequest::socketPath(kHelpFile).startsWith(QDir::tempPath() + QStringLiteral("/brickloom-help-")));
 
         QLocalServer server;
         qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
