@@ -139,7 +139,7 @@ private slots:
         QCOMPARE(QDir::currentPath(), QCoreApplication::applicationDirPath());
         MainMenu *menu = MainMenu::existing();
         QCOMPARE(menu->windowIcon().pixmap(32).toImage().convertToFormat(QImage::Format_ARGB32),
-                 QImage(QStringLiteral(":/palette/brickloom.ico")).convertToFormat(QImage::Format_ARGB32));
+                 QImage(qEnvironmentVariable("BRICKLOOM_SOURCE_DIR") + QStringLiteral("/assets/palette/brickloom.ico")).convertToFormat(QImage::Format_ARGB32));
         QCOMPARE(MGLOBAL::instance().FrameSize, 6810);
         menu->Form_Activate();
         QCOMPARE(Program::formPosition(menu), Twips::point(-25, -15));
