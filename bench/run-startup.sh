@@ -26,8 +26,8 @@ done
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-# Qt's own settings land here, not in the user's.
-export XDG_CONFIG_HOME=$work/config
+# Qt's own settings and the program's data land here, not in the user's.
+export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
 
 # A full model: both layers of every cell filled and every third field set.
 model=$work/FULL.Pic

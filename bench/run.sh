@@ -18,13 +18,13 @@ trap 'rm -rf "$work"' EXIT
 
 BENCH_ROWS=$work/startup.rows "$here/run-startup.sh" "$build" "$runs" >"$work/startup.txt"
 
-# The actions. Qt's own settings (the file dialog writes its history there) go to a folder of our
-# own, in memory where there is one, so the user's stay as they are and a busy disk does not blur
-# the dialog's figure.
+# The actions. Qt's own settings (the file dialog writes its history there) and the recovery
+# copies go to folders of our own, the settings in memory where there is room, so the user's stay
+# as they are and a busy disk does not blur the dialog's figure.
 config=$(mktemp -d -p /dev/shm 2>/dev/null || mktemp -d)
 runtime=$(mktemp -d)
 trap 'rm -rf "$work" "$config" "$runtime"' EXIT
-if ! XDG_CONFIG_HOME=$config XDG_RUNTIME_DIR=$runtime QT_QPA_PLATFORM=offscreen \
+if ! XDG_CONFIG_HOME=$config XDG_DATA_HOME=$work/data XDG_RUNTIME_DIR=$runtime QT_QPA_PLATFORM=offscreen \
      "$actions" -o "$work/actions.csv,csv" -o "$work/actions.txt,txt" >/dev/null 2>&1; then
   cat "$work/actions.txt" >&2
   echo "run.sh: bench_actions failed" >&2
