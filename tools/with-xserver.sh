@@ -7,18 +7,10 @@ for tool in Xvfb openbox xdotool xprop; do
 done
 
 geometry=${BRICKLOOM_SCREEN:-1024x768x24}
-display=""
-for n in $(seq 60 160); do
-  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || { echo "with-xserver: no free display" >&2; exit 1; }
-
-Xvfb "$display" -screen 0 "$geometry" -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
 runtime=$(mktemp -d)
 cleanup() {
   [ -n "${wm:-}" ] && kill "$wm" 2>/dev/null
-  kill "$xvfb" 2>/dev/null
+  [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null
   wait 2>/dev/null
   rm -rf "$runtime"
 }
@@ -33,6 +25,13 @@ wait_for() { # up to 30 s: a loaded machine can be slow to start either
     sleep 0.05
   done
 }
+
+# Xvfb picks a free display itself and names it once it listens: a number chosen here could be
+# taken by another test's server in the meantime, and the clients would then talk to that one.
+Xvfb -displayfd 3 -screen 0 "$geometry" -nolisten tcp 3>"$runtime/display" >/dev/null 2>&1 &
+xvfb=$!
+wait_for test -s "$runtime/display" || { echo "with-xserver: Xvfb did not start" >&2; exit 1; }
+display=":$(head -n1 "$runtime/display")"
 wait_for env DISPLAY="$display" xdotool getmouselocation || { echo "with-xserver: Xvfb did not start" >&2; exit 1; }
 wm_ready() { DISPLAY=$display timeout 5 xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
 for attempt in 1 2; do
