@@ -6,6 +6,7 @@
 #include "palette/shapeicons.h"
 #include "platform/toolwindow.h"
 #include "platform/twips.h"
+#include "platform/user32.h"
 #include "forms/uifont.h"
 #include "platform/windowplacement.h"
 #include "platform/winhelp.h"
@@ -92,7 +93,7 @@ void Shapes::Form_Load()
 void Shapes::showInactive()
 {
     setAttribute(Qt::WA_ShowWithoutActivating);
-    show();
+    User32::showRestored(this);
 }
 
 void Shapes::unload()

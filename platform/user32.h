@@ -17,4 +17,7 @@ inline constexpr uint32_t SWP_SHOWWINDOW = 0x40;
 // Qt::WindowStaysOnTopHint; the window manager keeps it above the others from then on.
 bool SetWindowPos(QWidget *hWnd, int hWndInsertAfter, int x, int y, int cx, int cy, uint32_t wFlags);
 
+// Shows `hWnd`, taking it out of the minimized state first if a window manager put it there.
+void showRestored(QWidget *hWnd);
+
 } // namespace User32

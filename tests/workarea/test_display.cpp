@@ -87,6 +87,9 @@ private slots:
         QCOMPARE(pixel(d, 300, 421), kGreen);
         QCOMPARE(pixel(d, 43, 421), kGreen);
         QCOMPARE(pixel(d, 20, 20), QColor(Qt::black));
+        // A window manager may minimize the palette although it has no minimize box; showing it
+        // again brings it back.
+        Shapes::existing()->setWindowState(Qt::WindowMinimized);
         for (const bool shown : {false, true}) {
             button(d, "HideShowGrids")->click();
             QCOMPARE(button(d, "HideShowGrids")->text(), QString(shown ? "&Hide Grid - Shapes" : "Show &Grid - Shapes"));
@@ -95,6 +98,7 @@ private slots:
             QCOMPARE(pixel(d, 619, 421), shown ? kGreen : QColor(Qt::black)); // the corners
             QCOMPARE(Shapes::existing()->isVisible(), shown);
         }
+        QVERIFY(!Shapes::existing()->isMinimized());
         // A background colour clears the surface, lines and all, until they are drawn again.
         d->setBackColor(Qt::white);
         QCOMPARE(pixel(d, 11, 5), QColor(Qt::white));
