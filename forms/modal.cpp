@@ -1,8 +1,11 @@
 #include "modal.h"
 
+#include "forms/formhost.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QShortcut>
+#include <QTimer>
 
 namespace Modal {
 
@@ -33,6 +36,35 @@ public:
     }
 };
 
+// The dialogs have no minimize box, but some window managers offer one anyway: a minimized modal
+// dialog would leave the program blocked behind a window nobody sees, so it comes back. Not when
+// the frame went down with it: the window manager brings the two back together.
+class KeptInView : public QObject {
+public:
+    explicit KeptInView(QDialog &dialog)
+        : QObject(&dialog)
+        , dialog_(dialog)
+    {
+        dialog.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        // The frame's own change may arrive just after the dialog's.
+        if (event->type() == QEvent::WindowStateChange && dialog_.isMinimized())
+            QTimer::singleShot(kFrameSettlesMs, this, [this] {
+                const QWidget *frame = FormHost::instance().frameWidget();
+                if (dialog_.isMinimized() && !(frame && frame->isMinimized()))
+                    dialog_.setWindowState(dialog_.windowState() & ~Qt::WindowMinimized);
+            });
+        return false;
+    }
+
+private:
+    static constexpr int kFrameSettlesMs = 150;
+    QDialog &dialog_;
+};
+
 void blockShortcutsOfBlockedWindows()
 {
     static BlockedShortcuts *filter = nullptr;
@@ -47,6 +79,7 @@ void blockShortcutsOfBlockedWindows()
 void exec(QDialog &dialog)
 {
     blockShortcutsOfBlockedWindows();
+    new KeptInView(dialog);
     if (Answerer answer = current()) {
         answer(dialog);
         if (dialog.isVisible())

@@ -87,6 +87,30 @@ private slots:
         QVERIFY(dynamic_cast<Host *>(&FormHost::instance()) == nullptr);
     }
 
+    // Some window managers minimize a dialog that has no minimize box: it comes back, so the program
+    // is not left blocked behind it, unless the frame went down with it.
+    void aMinimizedDialogComesBackUnlessTheFrameWentToo()
+    {
+        for (const bool frameDown : {false, true}) {
+            struct Frame : FormHost {
+                QWidget window;
+                QWidget *frameWidget() override { return &window; }
+            } frame;
+            frame.window.show();
+            frame.window.setWindowState(frameDown ? Qt::WindowMinimized : Qt::WindowNoState);
+            QDialog dialog;
+            bool back = false;
+            Modal::setAnswerer([&](QDialog &d) {
+                d.show();
+                d.setWindowState(Qt::WindowMinimized);
+                back = QTest::qWaitFor([&] { return !d.isMinimized(); }, 1000);
+            });
+            Modal::exec(dialog);
+            Modal::setAnswerer(nullptr);
+            QCOMPARE(back, !frameDown);
+        }
+    }
+
     void aDialogAskedForFromItsOwnWaitIsShownOnce()
     {
         int shown = 0;
