@@ -27,9 +27,10 @@ public:
     // - a field ends at a comma, a line end (CR LF, LF or a lone CR) or the end of the file;
     // - blanks (space, tab) before and after a number are skipped, and a line holding only blanks
     //   is no field, so blank lines between records are passed over;
-    // - a field is an optional "-" and digits, -32768..32767; leading zeros are read;
-    // - refused: a fraction (1.5), a quoted number ("12"), a "+", a blank inside a number, an empty
-    //   field (",," or a comma at a line end), fewer than kFields fields, a field longer than
+    // - a field is a whole number as the settings file's depth is (NumberText::wholeNumber): an
+    //   optional "+" or "-" and digits, -32768..32767; leading zeros are read;
+    // - refused: a fraction (1.5), a quoted number ("12"), two signs (+-5), a blank inside a number,
+    //   an empty field (",," or a comma at a line end), fewer than kFields fields, a field longer than
     //   kMaxFieldBytes. No writer of models makes any of these, so guessing at them would only
     //   hide a damaged file;
     // - reading stops after the last field; whatever follows it is never looked at.

@@ -11,7 +11,7 @@
 
 using Table = std::vector<MGLOBAL::CellRow>;
 
-// Per field: blanks (and line ends, unless right after a comma), "-" and digits, blanks, then a
+// Per field: blanks (and line ends, unless right after a comma), a sign and digits, blanks, then a
 // comma, a line end or the end; at most kMaxFieldBytes before that end. Nothing when refused.
 static std::optional<Table> expectedTable(const uint8_t *data, size_t size)
 {
@@ -26,7 +26,7 @@ static std::optional<Table> expectedTable(const uint8_t *data, size_t size)
         while (blank(at(pos)) || (!afterComma && lineEnd(at(pos))))
             ++pos;
         const bool negative = at(pos) == '-';
-        pos += negative;
+        pos += negative || at(pos) == '+';
         long value = 0;
         size_t digits = 0;
         for (; at(pos) >= '0' && at(pos) <= '9'; ++pos, ++digits)

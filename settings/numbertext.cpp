@@ -47,7 +47,7 @@ QString withSignPosition(int value)
 std::optional<int16_t> wholeNumber(QByteArrayView text)
 {
     const bool negative = text.startsWith('-');
-    const QByteArrayView digits = negative ? text.sliced(1) : text;
+    const QByteArrayView digits = negative || text.startsWith('+') ? text.sliced(1) : text;
     if (digits.isEmpty())
         return std::nullopt;
     int value = 0;

@@ -24,8 +24,11 @@ double roundHalfEven(double value);
 // One blank before the digits of a non-negative number, the minus sign before a negative one.
 QString withSignPosition(int value);
 
-// A whole number as the files hold it: an optional "-" and at least one digit, nothing else, within
-// the 16-bit range. Leading zeros are harmless and read; a "+" or any blank is not part of the form.
+// A whole number as the model and settings files hold it, the one rule of both readers: an
+// optional sign, "+" or "-", and at least one digit, nothing else, within the 16-bit range. Leading
+// zeros are harmless and read; a blank, a second sign or a point is not part of the form. A
+// fraction is refused rather than rounded: no writer makes one, and a number the program did not
+// write is better left unread than guessed at (the depth box is where typed fractions are rounded).
 std::optional<int16_t> wholeNumber(QByteArrayView text);
 
 // The depth box's verdict on its text when the focus leaves it.

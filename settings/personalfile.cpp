@@ -18,16 +18,6 @@ constexpr int kEnd = -1;
 bool isBlank(int c) { return c == ' ' || c == '\t'; }
 bool isLineEnd(int c) { return c == '\r' || c == '\n'; }
 
-// Field 1's form: an optional sign and digits within the 16-bit range. A fraction such as 2.5 is
-// refused rather than rounded: the program never writes one, and a depth it did not write is
-// better left unread than guessed at (the depth box is where typed fractions are rounded).
-std::optional<int16_t> depthNumber(QByteArrayView text)
-{
-    if (text.startsWith('+') && !text.sliced(1).startsWith('-'))
-        text = text.sliced(1);
-    return NumberText::wholeNumber(text);
-}
-
 // Takes the fields of the settings line one after the other, by the rules beside PersonalFile::read.
 class FieldReader
 {
@@ -42,7 +32,7 @@ public:
             ++pos_;
         if (cutHere())
             return std::nullopt;
-        const std::optional<int16_t> value = depthNumber(data_.sliced(start, pos_ - start));
+        const std::optional<int16_t> value = NumberText::wholeNumber(data_.sliced(start, pos_ - start));
         if (value && isBlank(peek())) {
             // Further blanks and one comma belong to the blank that ended the number.
             skipBlanks();

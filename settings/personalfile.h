@@ -26,8 +26,9 @@ public:
     // taking its value as soon as its field has been read; stops at the first field it cannot read
     // and returns whether all three were read. A missing file is simply false. The reading rule:
     // - blanks (space, tab) before a field are skipped;
-    // - field 1 is a number: it ends at the first comma, blank or line end, and must be an
-    //   optional sign and digits within -32768..32767 (empty, 2.5 or "4" are not);
+    // - field 1 is a number: it ends at the first comma, blank or line end, and must be a whole
+    //   number as the model file's fields are (NumberText::wholeNumber: an optional "+" or "-" and
+    //   digits within -32768..32767; empty, 2.5, +-5 or "4" are not);
     // - fields 2 and 3 are texts: a quoted text is everything between its quotes, commas and line
     //   ends included, up to the end of the file if the closing quote never comes; an unquoted
     //   text runs to the next comma or line end;

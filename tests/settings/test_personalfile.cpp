@@ -106,6 +106,7 @@ private slots:
             {"blank ends the number", "4 abc,\"\"", true, 4, "abc"},
             {"plus sign", "+5,\"a\",\"\"", true, 5, "a"},
             {"plus then minus", "+-5,\"a\",\"\"", false, 99, "before"},
+            {"lone plus", "+,\"a\",\"\"", false, 99, "before"},
             {"complete", "25,\"abc\",\"\"\r\n", true, 25, "abc"},
             {"one stays one", "1,\"\",\"\"", true, 1, ""},
             {"zero means four", "0,\"\",\"\"\r\n", true, 4, ""},
