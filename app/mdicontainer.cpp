@@ -14,11 +14,26 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
+#include <QPainter>
 #include <QVBoxLayout>
 
 namespace {
 // A child form's border: one pixel around its client area.
 constexpr int kChildBorder = 1;
+
+// The border is painted, not set in the palette: a palette colour would spread to the form and to
+// every control in it that has no colour of its own, such as the strip behind the work area's
+// buttons.
+class ChildBorder : public QMdiSubWindow {
+public:
+    ChildBorder()
+        : QMdiSubWindow(nullptr, Qt::FramelessWindowHint)
+    {
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override { QPainter(this).fillRect(rect(), QColor(0x40, 0x40, 0x40)); }
+};
 } // namespace
 
 MDIContainer::MDIContainer()
@@ -49,14 +64,10 @@ void MDIContainer::MDIForm_Load()
 
 void MDIContainer::addForm(QWidget *form)
 {
-    auto *sub = new QMdiSubWindow(nullptr, Qt::FramelessWindowHint);
+    auto *sub = new ChildBorder;
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWidget(form);
     sub->layout()->setContentsMargins(kChildBorder, kChildBorder, kChildBorder, kChildBorder);
-    QPalette border = sub->palette();
-    border.setColor(QPalette::Window, QColor(0x40, 0x40, 0x40));
-    sub->setPalette(border);
-    sub->setAutoFillBackground(true);
     sub->setFixedSize(form->size() + QSize(2 * kChildBorder, 2 * kChildBorder));
     area_->addSubWindow(sub);
 }

@@ -6,6 +6,7 @@
 #include "support/program.h"
 #include "workarea/workareapainter.h"
 
+#include <QLabel>
 #include <QMdiArea>
 #include <QMimeData>
 #include <QPushButton>
@@ -69,6 +70,13 @@ private slots:
         QVERIFY(Shapes::existing()->isVisible());
         QCOMPARE(d->pictures(), BoxPictures{});
         QVERIFY(!button(d, "ClearAll")->font().bold());
+        // The strip behind the buttons has a label's own colour, the light button face, within the
+        // frame's dark border.
+        const QColor face = QLabel().palette().color(QPalette::Window);
+        QVERIFY(face.lightness() > 200);
+        for (const QPoint at : {QPoint(5, 440), QPoint(625, 428), QPoint(200, 453)})
+            QCOMPARE(pixel(d, at.x(), at.y()), face);
+        QCOMPARE(program.frame->area()->grab().toImage().pixelColor(631, 100), QColor(0x40, 0x40, 0x40));
         // In a frame taller than 8500 twips it stands lower.
         program.frame->resize(700, 600);
         QCOMPARE(MGLOBAL::instance().FrameSize, 8670);
