@@ -2,6 +2,7 @@
 
 #include "platform/twips.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
@@ -41,7 +42,46 @@ protected:
         return QPushButton::event(event);
     }
 };
+// A label goes beneath the lowest of its siblings that is no label; labels keep their order among
+// themselves.
+void stackBeneathControls(QLabel *label)
+{
+    QWidget *parent = label->parentWidget();
+    if (!parent || label->isWindow())
+        return;
+    for (QObject *child : parent->children()) { // from the bottom up
+        if (child == label)
+            return;
+        auto *sibling = qobject_cast<QWidget *>(child);
+        if (sibling && !sibling->isWindow() && !qobject_cast<QLabel *>(sibling)) {
+            label->stackUnder(sibling);
+            return;
+        }
+    }
+}
+
+// Every widget is polished before it is first shown, whenever it was made.
+class LabelsBeneath : public QObject {
+public:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Polish)
+            if (auto *label = qobject_cast<QLabel *>(watched))
+                stackBeneathControls(label);
+        return false;
+    }
+};
 } // namespace
+
+void keepLabelsBeneath()
+{
+    static QPointer<LabelsBeneath> filter;
+    if (!filter && qApp) {
+        filter = new LabelsBeneath;
+        filter->setParent(qApp);
+        qApp->installEventFilter(filter);
+    }
+}
 
 QPushButton *button(QWidget *parent, const char *name, const QString &caption, const QRect &twips)
 {
@@ -53,6 +93,7 @@ QPushButton *button(QWidget *parent, const char *name, const QString &caption, c
 
 QLabel *label(QWidget *parent, const char *name, const QString &caption, const QRect &twips, const QColor &background)
 {
+    keepLabelsBeneath();
     auto *l = new QLabel(caption, parent);
     l->setObjectName(QLatin1String(name));
     // Labels show names and texts from files: a "<b>" or "&lt;" in them is meant as typed.

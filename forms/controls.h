@@ -28,4 +28,10 @@ QLabel *label(QWidget *parent, const char *name, const QString &caption, const Q
 // Black text on `background` in a text box.
 void setTextBackground(QWidget *box, const QColor &background);
 
+// Labels lie beneath every other control of their window, whatever the order they were made in, so
+// a label drawn over a box or a button never takes its clicks. Once called, this holds for every
+// QLabel of the program, the kit's own and any other, from the moment it is first shown. Every
+// window and every label the kit makes calls it.
+void keepLabelsBeneath();
+
 } // namespace Controls

@@ -2,6 +2,7 @@
 // Every window exists at most once: referring to it creates it and runs its load step, unloading
 // destroys it, and the next reference creates it anew.
 
+#include "forms/controls.h"
 #include "forms/modal.h"
 
 #include <QDialog>
@@ -18,6 +19,7 @@ public:
     static Form *instance()
     {
         if (!slot()) {
+            Controls::keepLabelsBeneath(); // in every window, whatever its own code does
             Form *form = new Form;
             slot() = form;
             form->Form_Load();

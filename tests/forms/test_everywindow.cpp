@@ -1,0 +1,104 @@
+// Every window of the program under the mouse: a click into the middle of each of its text boxes and
+// buttons, given to whatever widget really is at that point, lands on that control. Labels lie
+// beneath the other controls, whatever the order a window made them in.
+
+#include "app/amsgbox.h"
+#include "files/allyesno.h"
+#include "settings/changefnt.h"
+#include "support/program.h"
+#include "workarea/undoboxes.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+
+namespace {
+// The window as the user meets it: the frame's children in the frame, the palette with its help
+// panel open, a dialog shown by itself.
+QWidget *open(const QString &name, Program &program)
+{
+    if (name == QLatin1String("MainMenu"))
+        return MainMenu::existing();
+    if (name == QLatin1String("Display"))
+        return program.create();
+    if (name == QLatin1String("Shapes")) {
+        program.create();
+        Shapes::existing()->Help1_Click();
+        return Shapes::existing();
+    }
+    QWidget *dialog = name == QLatin1String("ChangeFnt") ? static_cast<QWidget *>(ChangeFnt::instance())
+                      : name == QLatin1String("Undoboxes") ? static_cast<QWidget *>(Undoboxes::instance())
+                      : name == QLatin1String("AllYesNo")  ? static_cast<QWidget *>(AllYesNo::instance())
+                                                           : static_cast<QWidget *>(AMsgbox::instance());
+    dialog->show();
+    return dialog;
+}
+} // namespace
+
+class TestEveryWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { Program::removeSettings(); }
+
+    void aClickLandsOnTheControlUnderIt_data()
+    {
+        QTest::addColumn<QString>("window");
+        for (const char *name : {"MainMenu", "Display", "Shapes", "ChangeFnt", "Undoboxes", "AllYesNo", "AMsgbox"})
+            QTest::newRow(name) << name;
+    }
+    void aClickLandsOnTheControlUnderIt()
+    {
+        QFETCH(QString, window);
+        Program program;
+        QPointer<QWidget> form = open(window, program);
+        QWidget *top = form->window();
+        QVERIFY(QTest::qWaitForWindowExposed(top));
+        QList<QWidget *> controls;
+        for (QWidget *w : form->findChildren<QWidget *>())
+            if (w->isVisible() && (qobject_cast<QLineEdit *>(w) || qobject_cast<QPlainTextEdit *>(w) || qobject_cast<QPushButton *>(w)))
+                controls << w;
+        QVERIFY(controls.size() >= 2);
+        for (QWidget *control : controls) {
+            if (QWidget *focus = top->focusWidget())
+                focus->clearFocus();
+            // Where the click goes is the question here, not what the button's command does.
+            auto *button = qobject_cast<QPushButton *>(control);
+            if (button)
+                disconnect(button, &QPushButton::clicked, nullptr, nullptr);
+            QSignalSpy clicks(control, SIGNAL(clicked()));
+            const QPoint middle = control->mapTo(top, control->rect().center());
+            QWidget *hit = top->childAt(middle);
+            QVERIFY(hit);
+            QTest::mouseClick(hit, Qt::LeftButton, {}, hit->mapFrom(top, middle));
+            QVERIFY2(top->focusWidget() == control,
+                     qPrintable(QStringLiteral("%1 took the click into %2").arg(hit->objectName(), control->objectName())));
+            QCOMPARE(clicks.size(), button ? 1 : 0);
+        }
+        if (qobject_cast<QDialog *>(form))
+            delete form;
+    }
+
+    // The rule of the kit for any label, made by hand or by the kit, before or after the window is
+    // shown: beneath the box, in the order made.
+    void labelsLieBeneathTheOtherControls()
+    {
+        Controls::keepLabelsBeneath();
+        QWidget window;
+        QLabel *first = Controls::label(&window, "Label1", QStringLiteral("a"), {0, 0, 3000, 600});
+        auto *box = new QLineEdit(&window);
+        box->setGeometry(10, 10, 100, 20);
+        auto *second = new QLabel(QStringLiteral("b"), &window);
+        second->setGeometry(0, 0, 200, 40);
+        window.show();
+        auto *third = new QLabel(QStringLiteral("c"), &window);
+        third->setGeometry(0, 0, 200, 40);
+        third->show();
+        QCOMPARE(window.childAt(20, 20), box);
+        QCOMPARE(window.children(), (QObjectList{first, second, third, box}));
+    }
+};
+
+QTEST_MAIN(TestEveryWindow)
+#include "test_everywindow.moc"
