@@ -176,17 +176,38 @@ void Shapes::HelpText_KeyPress(int &keyAscii)
     QApplication::beep();
 }
 
+namespace {
+// The character a key types, as the panel's handler gets it: Ctrl with a letter types its control
+// code, Enter, Backspace and Escape theirs. 0 for a key that types nothing: an arrow, F1, or Tab,
+// which moves the focus on.
+int typedCharacter(const QKeyEvent &key)
+{
+    if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab)
+        return 0;
+    if ((key.modifiers() & Qt::ControlModifier) && key.key() >= Qt::Key_A && key.key() <= Qt::Key_Z)
+        return key.key() - Qt::Key_A + 1;
+    return key.text().isEmpty() ? 0 : key.text().at(0).unicode();
+}
+} // namespace
+
 bool Shapes::eventFilter(QObject *watched, QEvent *event)
 {
-    if (HelpText && watched == HelpText && event->type() == QEvent::KeyPress) {
+    if (HelpText && watched == HelpText
+        && (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride)) {
         const auto *key = static_cast<QKeyEvent *>(event);
-        // Characters reach the handler; moving around and leaving with Tab still work.
-        if (!key->text().isEmpty() && key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab
-            && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-            int keyAscii = key->text().at(0).unicode();
-            HelpText_KeyPress(keyAscii);
-            return keyAscii == 0;
+        int keyAscii = typedCharacter(*key);
+        if (keyAscii == 0)
+            return false;
+        if (event->type() == QEvent::ShortcutOverride) {
+            // A character is the panel's, before any shortcut sees it; with Alt it may still be
+            // the access key of one of the palette's buttons, and only if it is none comes here.
+            if (key->modifiers() & Qt::AltModifier)
+                return false;
+            event->accept();
+            return true;
         }
+        HelpText_KeyPress(keyAscii);
+        return keyAscii == 0;
     }
     return QWidget::eventFilter(watched, event);
 }
