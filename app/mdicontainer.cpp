@@ -7,6 +7,7 @@
 #include "palette/shapes.h"
 #include "palette/shapeicons.h"
 #include "platform/twips.h"
+#include "platform/windowplacement.h"
 #include "workarea/display.h"
 #include "workarea/mglobal.h"
 
@@ -108,7 +109,7 @@ bool MDIContainer::largeLayout() const
 
 QPoint MDIContainer::frameTopLeft() const
 {
-    return frameGeometry().topLeft();
+    return WindowPlacement::frameGeometry(this).topLeft();
 }
 
 void MDIContainer::showMessage()
@@ -145,8 +146,9 @@ void MDIContainer::MDIForm_Resize()
             else
                 Shapes::instance()->showInactive();
         }
-        g.FrameSize = Twips::toTwips(frameGeometry().height()) > MGLOBAL::kLargeLayoutHeight ? MGLOBAL::kLargeFrameSize
-                                                                                             : MGLOBAL::kSmallFrameSize;
+        g.FrameSize = Twips::toTwips(WindowPlacement::frameGeometry(this).height()) > MGLOBAL::kLargeLayoutHeight
+                          ? MGLOBAL::kLargeFrameSize
+                          : MGLOBAL::kSmallFrameSize;
         if (form) {
             if (!g.largeLayout())
                 moveForm(form, -60, -60);

@@ -1,93 +1,169 @@
 #include "windowplacement.h"
 
-#include <QEvent>
-#include <QTimerEvent>
+#include <QAbstractNativeEventFilter>
+#include <QGuiApplication>
+#include <QMargins>
 #include <QWidget>
+
+#include <cstdlib>
+#include <optional>
+#include <xcb/xcb.h>
 
 namespace WindowPlacement {
 
 namespace {
-// Until the window manager has framed a new window, Qt cannot tell how far its client area lies
-// from the frame's corner, and a move places the client area; no event tells when the frame
-// arrives. So once the window is shown this looks every few milliseconds, for a second at most,
-// and moves the window again as soon as its frame is known, until the frame stands where asked.
-class FramePlacer : public QObject {
+xcb_connection_t *x11()
+{
+    // Only on X11 itself: the offscreen platform answers for X11 too, without a connection.
+    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 && QGuiApplication::platformName() == QLatin1String("xcb") ? x11->connection() : nullptr;
+}
+
+xcb_atom_t frameExtentsAtom(xcb_connection_t *c)
+{
+    static const xcb_atom_t atom = [c] {
+        static constexpr char kName[] = "_NET_FRAME_EXTENTS";
+        xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, sizeof kName - 1, kName), nullptr);
+        const xcb_atom_t found = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+        std::free(reply);
+        return found;
+    }();
+    return atom;
+}
+
+// The frame's extents as the window manager has announced them on the window, in the window's own
+// pixels; none until it has framed the window. Qt's own idea of the frame can miss the
+// announcement and stay at none for good.
+std::optional<QMargins> frameExtents(const QWidget *window)
+{
+    xcb_connection_t *c = x11();
+    const WId id = window->internalWinId();
+    if (!c || !id)
+        return std::nullopt;
+    xcb_get_property_reply_t *reply = xcb_get_property_reply(
+        c, xcb_get_property(c, 0, xcb_window_t(id), frameExtentsAtom(c), XCB_ATOM_CARDINAL, 0, 4), nullptr);
+    std::optional<QMargins> extents;
+    if (reply && reply->format == 32 && xcb_get_property_value_length(reply) == 16) {
+        const auto *v = static_cast<const uint32_t *>(xcb_get_property_value(reply)); // left, right, top, bottom
+        const qreal ratio = window->devicePixelRatioF();
+        extents = QMargins(qRound(v[0] / ratio), qRound(v[2] / ratio), qRound(v[1] / ratio), qRound(v[3] / ratio));
+    }
+    std::free(reply);
+    return extents;
+}
+
+// Puts a window's client area the frame's extents inside the wanted corner once the window manager
+// has announced them, and again whenever its next configure has the window elsewhere. A child of
+// the window that stays with it, listening only while it places: it goes with the window, so it
+// can never touch a window that is gone (windows are created and destroyed on every show).
+class FramePlacer : public QObject, public QAbstractNativeEventFilter {
 public:
     static constexpr const char *kName = "brickloomFramePlacer";
 
-    // A child of the window that stays with it, idle between placements: it goes with the
-    // window, timer and all, so it can never touch a window that is gone (windows are created
-    // and destroyed on every show).
-    FramePlacer(QWidget *window, QPoint target)
+    explicit FramePlacer(QWidget *window)
         : QObject(window)
         , window_(window)
+        , extentsAtom_(frameExtentsAtom(x11()))
     {
         setObjectName(QLatin1String(kName));
-        window->installEventFilter(this);
-        retarget(target);
-    }
-    void retarget(QPoint target)
-    {
-        target_ = target;
-        if (window_->isVisible())
-            start();
     }
 
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
+    void place(QPoint corner)
     {
-        if (event->type() == QEvent::Show)
-            start();
-        return false;
-    }
-    void timerEvent(QTimerEvent *) override
-    {
-        if (!window_->isVisible() || ++ticks_ > kMaxTicks) {
-            finish();
-            return;
-        }
-        if (window_->frameGeometry() == window_->geometry())
-            return; // not framed yet
-        if (window_->frameGeometry().topLeft() == target_)
-            finish();
+        corner_ = corner;
+        placings_ = 0;
+        if (!listening_)
+            qApp->installNativeEventFilter(this);
+        listening_ = true;
+        if (frameExtents(window_))
+            check();
         else
-            window_->move(target_);
+            window_->move(corner); // as if it had no frame, until the window manager has spoken
+    }
+
+    bool nativeEventFilter(const QByteArray &type, void *message, qintptr *) override
+    {
+        const WId own = window_->internalWinId();
+        if (type != "xcb_generic_event_t" || !own)
+            return false;
+        const auto *event = static_cast<const xcb_generic_event_t *>(message);
+        switch (event->response_type & 0x7f) {
+        case XCB_PROPERTY_NOTIFY: {
+            const auto *notify = reinterpret_cast<const xcb_property_notify_event_t *>(event);
+            if (notify->window == own && notify->atom == extentsAtom_)
+                checkLater();
+            break;
+        }
+        case XCB_CONFIGURE_NOTIFY:
+            if (reinterpret_cast<const xcb_configure_notify_event_t *>(event)->window == own) {
+                answered_ = true;
+                checkLater();
+            }
+            break;
+        }
+        return false; // Qt still handles it, and must have done so before the check
     }
 
 private:
-    static constexpr int kIntervalMs = 10;
-    static constexpr int kMaxTicks = 100;
+    // A window manager that keeps the window elsewhere has the last word after this many tries.
+    static constexpr int kMaxPlacings = 4;
 
-    void start()
+    void checkLater()
     {
-        ticks_ = 0;
-        if (timer_ == 0)
-            timer_ = startTimer(kIntervalMs);
+        if (!checkQueued_)
+            QMetaObject::invokeMethod(this, [this] { check(); }, Qt::QueuedConnection);
+        checkQueued_ = true;
     }
-    void finish()
+
+    void check()
     {
-        killTimer(timer_);
-        timer_ = 0;
+        checkQueued_ = false;
+        // Qt takes the window where it is asked at once: only a configure tells where it stands.
+        if (!listening_ || !answered_)
+            return;
+        const std::optional<QMargins> extents = frameExtents(window_);
+        if (!extents)
+            return;
+        const QPoint client = corner_ + QPoint(extents->left(), extents->top());
+        // At a scale factor a frame corner between two of Qt's pixels is as near as it gets.
+        const int slack = window_->devicePixelRatioF() > 1 ? 1 : 0;
+        const QPoint off = window_->geometry().topLeft() - client;
+        if ((std::abs(off.x()) <= slack && std::abs(off.y()) <= slack) || ++placings_ > kMaxPlacings) {
+            qApp->removeNativeEventFilter(this);
+            listening_ = false;
+            return;
+        }
+        answered_ = false;
+        window_->setGeometry(QRect(client, window_->size()));
     }
 
     QWidget *const window_;
-    QPoint target_;
-    int timer_ = 0;
-    int ticks_ = 0;
+    const xcb_atom_t extentsAtom_;
+    QPoint corner_;
+    int placings_ = 0;
+    bool listening_ = false;
+    bool answered_ = true;
+    bool checkQueued_ = false;
 };
 } // namespace
 
 void moveFrameTo(QWidget *window, QPoint screenPixel)
 {
-    window->move(screenPixel);
-    const bool framed = window->isVisible() && window->frameGeometry() != window->geometry();
-    if (framed)
-        return;
     // Offscreen and similar platforms have no frames at all: there the client area is the frame.
-    if (QObject *placer = window->findChild<QObject *>(QLatin1String(FramePlacer::kName), Qt::FindDirectChildrenOnly))
-        static_cast<FramePlacer *>(placer)->retarget(screenPixel);
-    else
-        new FramePlacer(window, screenPixel);
+    if (!x11()) {
+        window->move(screenPixel);
+        return;
+    }
+    QObject *placer = window->findChild<QObject *>(QLatin1String(FramePlacer::kName), Qt::FindDirectChildrenOnly);
+    if (!placer)
+        placer = new FramePlacer(window);
+    static_cast<FramePlacer *>(placer)->place(screenPixel);
+}
+
+QRect frameGeometry(const QWidget *window)
+{
+    const std::optional<QMargins> extents = window->isVisible() ? frameExtents(window) : std::nullopt;
+    return extents ? window->geometry().marginsAdded(*extents) : window->frameGeometry();
 }
 
 } // namespace WindowPlacement

@@ -7,6 +7,7 @@
 #include "platform/twips.h"
 #include "forms/uifont.h"
 #include "platform/user32.h"
+#include "platform/windowplacement.h"
 #include "platform/winhelp.h"
 #include "workarea/mglobal.h"
 #include "workarea/undoboxes.h"
@@ -116,7 +117,7 @@ void Display::DrawGrids()
     update();
     if (g.GridState == Grid::Shown) {
         Shapes *palette = Shapes::instance();
-        const QRect frame = palette->frameGeometry();
+        const QRect frame = WindowPlacement::frameGeometry(palette);
         User32::SetWindowPos(palette, User32::HWND_TOPMOST, Twips::toPx(Twips::toTwips(frame.x())),
                              Twips::toPx(Twips::toTwips(frame.y())), Twips::toPx(Shapes::kWidth),
                              Twips::toPx(Shapes::kHeight), User32::SWP_SHOWWINDOW | User32::SWP_NOACTIVATE);
