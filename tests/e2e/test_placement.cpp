@@ -6,7 +6,6 @@
 #include "xdriver/xdriver.h"
 
 #include <QTest>
-#include <atomic>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -14,33 +13,22 @@
 using namespace Desktop;
 
 namespace {
-// Keeps twice as many threads spinning as the machine has cores, until the test ends however it
-// ends, and puts the window manager of the private X server at a low priority: it then takes its
-// time to frame each new window, as on a slow machine.
-class CpuHog {
-public:
-    CpuHog()
-    {
-        const QString wm = run(QStringLiteral("pgrep"), {"-P", QString::number(getppid()), "-x", "openbox"}).trimmed();
-        if (!wm.isEmpty())
-            run(QStringLiteral("renice"), {"-n", "10", "-p", wm});
-        for (unsigned i = 0; i < 2 * std::max(1u, std::thread::hardware_concurrency()); ++i)
-            threads_.emplace_back([this] {
-                while (!stop_.load(std::memory_order_relaxed)) {
-                }
-            });
-    }
-    ~CpuHog()
-    {
-        stop_ = true;
-        for (std::thread &t : threads_)
-            t.join();
-    }
-
-private:
-    std::atomic<bool> stop_{false};
-    std::vector<std::thread> threads_;
-};
+// A machine kept busy, with the window manager of the private X server at a low priority: it then
+// takes its time to frame each new window, as on a slow machine. The threads stop and are joined
+// however the test ends.
+std::vector<std::jthread> busyMachine()
+{
+    const QString wm = run(QStringLiteral("pgrep"), {"-P", QString::number(getppid()), "-x", "openbox"}).trimmed();
+    if (!wm.isEmpty())
+        run(QStringLiteral("renice"), {"-n", "10", "-p", wm});
+    std::vector<std::jthread> hogs;
+    for (unsigned i = 0; i < 2 * std::max(1u, std::thread::hardware_concurrency()); ++i)
+        hogs.emplace_back([](std::stop_token stop) {
+            while (!stop.stop_requested()) {
+            }
+        });
+    return hogs;
+}
 
 // Waits for the dialog `caption` to be the active window with its outer frame at `offset` twips
 // from the frame's outer corner; an empty answer when it is, else where it stands.
@@ -73,7 +61,7 @@ private slots:
     // each: the window manager is not slow every time.
     void dialogsStandBesideTheFrameOnABusyMachine()
     {
-        CpuHog hog;
+        const std::vector<std::jthread> hogs = busyMachine();
         Program program(QStringLiteral(BRICKLOOM_BUILD_DIR));
         const QString frame = waitForWindow(QStringLiteral("^ Brickloom Win9 "));
         QVERIFY(waitUntil([&] { return activeWindow() == frame; }));

@@ -19,21 +19,18 @@ namespace {
 // panel open, a dialog shown by itself.
 QWidget *open(const QString &name, Program &program)
 {
-    if (name == QLatin1String("MainMenu"))
-        return MainMenu::existing();
-    if (name == QLatin1String("Display"))
-        return program.create();
-    if (name == QLatin1String("Shapes")) {
-        program.create();
+    QWidget *shown = name == "MainMenu" ? MainMenu::existing()
+                     : name == "ChangeFnt" ? static_cast<QWidget *>(ChangeFnt::instance())
+                     : name == "Undoboxes" ? static_cast<QWidget *>(Undoboxes::instance())
+                     : name == "AllYesNo"  ? static_cast<QWidget *>(AllYesNo::instance())
+                     : name == "AMsgbox"   ? static_cast<QWidget *>(AMsgbox::instance())
+                                           : program.create();
+    if (name == "Shapes") {
+        shown = Shapes::existing();
         Shapes::existing()->Help1_Click();
-        return Shapes::existing();
     }
-    QWidget *dialog = name == QLatin1String("ChangeFnt") ? static_cast<QWidget *>(ChangeFnt::instance())
-                      : name == QLatin1String("Undoboxes") ? static_cast<QWidget *>(Undoboxes::instance())
-                      : name == QLatin1String("AllYesNo")  ? static_cast<QWidget *>(AllYesNo::instance())
-                                                           : static_cast<QWidget *>(AMsgbox::instance());
-    dialog->show();
-    return dialog;
+    shown->show();
+    return shown;
 }
 } // namespace
 
@@ -80,22 +77,18 @@ private slots:
             delete form;
     }
 
-    // The rule of the kit for any label, made by hand or by the kit, before or after the window is
-    // shown: beneath the box, in the order made.
+    // The rule holds for any label, made by hand or by the kit, before or after the window is shown:
+    // beneath the box, in the order made.
     void labelsLieBeneathTheOtherControls()
     {
-        Controls::keepLabelsBeneath();
         QWidget window;
         QLabel *first = Controls::label(&window, "Label1", QStringLiteral("a"), {0, 0, 3000, 600});
         auto *box = new QLineEdit(&window);
-        box->setGeometry(10, 10, 100, 20);
         auto *second = new QLabel(QStringLiteral("b"), &window);
-        second->setGeometry(0, 0, 200, 40);
         window.show();
         auto *third = new QLabel(QStringLiteral("c"), &window);
-        third->setGeometry(0, 0, 200, 40);
         third->show();
-        QCOMPARE(window.childAt(20, 20), box);
+        QCOMPARE(window.childAt(box->geometry().center()), box);
         QCOMPARE(window.children(), (QObjectList{first, second, third, box}));
     }
 };

@@ -9,7 +9,6 @@
 
 #include <QClipboard>
 #include <QDrag>
-#include <QMimeData>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -203,21 +202,6 @@ private slots:
         QCOMPARE(drag->pixmap().size(), QSize(1, 1));
         QCOMPARE(drag->pixmap().toImage().pixelColor(0, 0).alpha(), 0);
         QCOMPARE(drag->dragCursor(Qt::CopyAction).toImage(), QPixmap::fromImage(ShapeIcons::image(7)).toImage());
-    }
-
-    void aDragCarriesTheShapeNumber()
-    {
-        QMimeData data;
-        QCOMPARE(Shapes::shapeOfDrag(nullptr), 0);
-        QVERIFY(ShapeIcons::image(0).isNull() && ShapeIcons::image(241).isNull()); // no shape, no picture
-        QCOMPARE(Shapes::shapeOfDrag(&data), 0);
-        for (const auto &[carried, shape] : {std::pair{"1", 1}, {"240", 240}, {"0", 0}, {"241", 0}, {"x", 0}}) {
-            data.setData(QLatin1String(Shapes::kMimeType), carried);
-            QCOMPARE(Shapes::shapeOfDrag(&data), shape);
-        }
-        data.setText(QStringLiteral("17"));
-        data.removeFormat(QLatin1String(Shapes::kMimeType));
-        QCOMPARE(Shapes::shapeOfDrag(&data), 0);
     }
 
     // F1 in the palette, a window of its own beside the frame, opens the palette's topic.
