@@ -52,6 +52,21 @@ std::optional<QMargins> frameExtents(const QWidget *window)
     return extents;
 }
 
+// Where the X server has the window's client area now; Qt's own idea lags behind what the window
+// manager has done.
+std::optional<QPoint> clientOnScreen(const QWidget *window)
+{
+    xcb_connection_t *c = x11();
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    xcb_translate_coordinates_reply_t *reply = xcb_translate_coordinates_reply(
+        c, xcb_translate_coordinates(c, xcb_window_t(window->internalWinId()), root, 0, 0), nullptr);
+    std::optional<QPoint> at;
+    if (reply)
+        at = QPointF(QPointF(reply->dst_x, reply->dst_y) / window->devicePixelRatioF()).toPoint();
+    std::free(reply);
+    return at;
+}
+
 // Puts a window's client area the frame's extents inside the wanted corner once the window manager
 // has announced them, and again whenever its next configure has the window elsewhere. A child of
 // the window that stays with it, listening only while it places: it goes with the window, so it
@@ -118,16 +133,17 @@ private:
     void check()
     {
         checkQueued_ = false;
-        // Qt takes the window where it is asked at once: only a configure tells where it stands.
+        // A move of ours is under way until the window manager's configure answers it.
         if (!listening_ || !answered_)
             return;
         const std::optional<QMargins> extents = frameExtents(window_);
-        if (!extents)
+        const std::optional<QPoint> at = extents ? clientOnScreen(window_) : std::nullopt;
+        if (!at)
             return;
         const QPoint client = corner_ + QPoint(extents->left(), extents->top());
         // At a scale factor a frame corner between two of Qt's pixels is as near as it gets.
         const int slack = window_->devicePixelRatioF() > 1 ? 1 : 0;
-        const QPoint off = window_->geometry().topLeft() - client;
+        const QPoint off = *at - client;
         if ((std::abs(off.x()) <= slack && std::abs(off.y()) <= slack) || ++placings_ > kMaxPlacings) {
             qApp->removeNativeEventFilter(this);
             listening_ = false;

@@ -30,15 +30,18 @@ std::vector<std::jthread> busyMachine()
     return hogs;
 }
 
+// A busy machine with other work on it as well can be slow indeed.
+constexpr int kPatience = 30000;
+
 // Waits for the dialog `caption` to be the active window with its outer frame at `offset` twips
 // from the frame's outer corner; an empty answer when it is, else where it stands.
 QString placed(const QString &caption, QPoint corner, QPoint offset)
 {
-    const QString id = waitForWindow(caption);
+    const QString id = waitForWindow(caption, kPatience);
     if (id.isEmpty())
         return caption + QStringLiteral(" did not open");
     const QPoint want = corner + Twips::point(offset.x(), offset.y());
-    if (waitUntil([&] { return activeWindow() == id && frameRect(id).topLeft() == want; }))
+    if (waitUntil([&] { return activeWindow() == id && frameRect(id).topLeft() == want; }, kPatience))
         return {};
     const QPoint at = frameRect(id).topLeft();
     return QStringLiteral("%1 at %2,%3 instead of %4,%5").arg(caption).arg(at.x()).arg(at.y()).arg(want.x()).arg(want.y());
@@ -47,10 +50,10 @@ QString placed(const QString &caption, QPoint corner, QPoint offset)
 // Closes the dialog by its keys once it has the keyboard.
 void close(const QString &caption, const QString &keys)
 {
-    const QString id = waitForWindow(caption);
-    QVERIFY(waitUntil([&] { return activeWindow() == id; }));
+    const QString id = waitForWindow(caption, kPatience);
+    QVERIFY(waitUntil([&] { return activeWindow() == id; }, kPatience));
     key(keys);
-    QVERIFY(windowGone(caption));
+    QVERIFY(windowGone(caption, kPatience));
 }
 } // namespace
 
@@ -63,11 +66,11 @@ private slots:
     {
         const std::vector<std::jthread> hogs = busyMachine();
         Program program(QStringLiteral(BRICKLOOM_BUILD_DIR));
-        const QString frame = waitForWindow(QStringLiteral("^ Brickloom Win9 "));
-        QVERIFY(waitUntil([&] { return activeWindow() == frame; }));
+        const QString frame = waitForWindow(QStringLiteral("^ Brickloom Win9 "), kPatience);
+        QVERIFY(waitUntil([&] { return activeWindow() == frame; }, kPatience));
         const QPoint corner = frameRect(frame).topLeft();
         for (int round = 0; round < 4; ++round) {
-            QVERIFY(waitUntil([&] { return activeWindow() == frame; }));
+            QVERIFY(waitUntil([&] { return activeWindow() == frame; }, kPatience));
             key(QStringLiteral("alt+p"));
             QCOMPARE(placed(QStringLiteral("^Personalize$"), corner, {3060, 2100}), QString());
             xdotool({"key", "shift+Tab", "ctrl+a", "0", "Tab"});
@@ -75,10 +78,11 @@ private slots:
             close(QStringLiteral("^Help$"), QStringLiteral("alt+x"));
             close(QStringLiteral("^Personalize$"), QStringLiteral("alt+x"));
         }
+        QVERIFY(waitUntil([&] { return activeWindow() == frame; }, kPatience));
         key(QStringLiteral("alt+c"));
-        QVERIFY(!waitForWindow(QStringLiteral("^Shapes$")).isEmpty());
+        QVERIFY(!waitForWindow(QStringLiteral("^Shapes$"), kPatience).isEmpty());
         for (int round = 0; round < 4; ++round) {
-            QVERIFY(waitUntil([&] { return activeWindow() == frame; }));
+            QVERIFY(waitUntil([&] { return activeWindow() == frame; }, kPatience));
             key(QStringLiteral("alt+u"));
             QCOMPARE(placed(QStringLiteral("^Select$"), corner, {3150, 2000}), QString());
             close(QStringLiteral("^Select$"), QStringLiteral("alt+e"));
