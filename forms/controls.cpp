@@ -42,6 +42,7 @@ protected:
         return QPushButton::event(event);
     }
 };
+
 // A label goes beneath the lowest of its siblings that is no label; labels keep their order among
 // themselves.
 void stackBeneathControls(QLabel *label)
