@@ -3,6 +3,7 @@
 // afterwards, and what a failure costs. One row for each outcome.
 
 #include "files/filedir.h"
+#include "files/filenames.h"
 #include "files/recoverycopy.h"
 #include "platform/printer.h"
 #include "platform/twips.h"
@@ -15,6 +16,8 @@
 #include <QFileSystemModel>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <filesystem>
+#include <fstream>
 
 using D = DialogScript;
 using TestFiles::model;
@@ -220,6 +223,68 @@ private slots:
         QCOMPARE(display()->pictures().PicTarget2[3], yes ? 9 : 0);
         QCOMPARE(g.ModelChanged, yes ? 1 : 0);
         QCOMPARE(g.UndoCount, yes ? 1 : 0);
+    }
+
+    // Opened as the desktop hands a file over, a model is saved back where it came from, whatever
+    // the bytes of its name; the next dialog starts in its folder.
+    void theDialogsStartWhereTheModelIs_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::newRow("UTF-8") << QByteArray("h\xc3\xa4use.Pic");
+        QTest::newRow("not UTF-8") << QByteArray("h\xe4use.Pic");
+    }
+    void theDialogsStartWhereTheModelIs()
+    {
+        QFETCH(QByteArray, name);
+        QTemporaryDir dir;
+        // Written and read by the bytes of its name, past Qt.
+        const std::string path = (QFile::encodeName(dir.path()) + '/' + name).toStdString();
+        const auto bytes = [&path] {
+            std::ifstream file(path, std::ios::binary);
+            return file ? QByteArray::fromStdString({std::istreambuf_iterator<char>(file), {}}) : QByteArray("<none>");
+        };
+        std::ofstream(path, std::ios::binary) << model({{2, "0,5,0"}}).toStdString();
+        const QString given = FileNames::fromLocal(QByteArray::fromStdString(path));
+        Program program;
+        program.create();
+        display()->openModel(given);
+        QCOMPARE(display()->pictures().PicTarget2[2], 5);
+        display()->PicTarget_DragDrop(0, true, 45);
+        QStringList proposed;
+        DialogScript script({D::inspect([&](QDialog &d) { proposed = static_cast<QFileDialog &>(d).selectedFiles(); },
+                                        [](QDialog &d) { d.QDialog::accept(); }), // Enter
+                             D::inspect([&](QDialog &d) { QCOMPARE(static_cast<QFileDialog &>(d).directory().path(), dir.path()); },
+                                        D::cancel())});
+        display()->FileSave_Click();
+        QCOMPARE(proposed, QStringList{given});
+        QCOMPARE(bytes(), model({{0, "0,45,0"}, {2, "0,5,0"}}));
+        display()->FileOpen_Click();
+        QVERIFY(script.allAnswered());
+        // The model alone, by the bytes of the names: Qt's own listing leaves out what is no UTF-8.
+        const std::filesystem::path folder = QFile::encodeName(dir.path()).toStdString();
+        QCOMPARE(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
+        std::filesystem::remove(path);
+    }
+
+    // Qt's dialog refuses a name longer than the folder allows without a word; the program's own
+    // open and save answer it.
+    void aNameTooLongGetsTheProgramsMessage_data()
+    {
+        QTest::addColumn<bool>("open");
+        QTest::newRow("open") << true;
+        QTest::newRow("save") << false;
+    }
+    void aNameTooLongGetsTheProgramsMessage()
+    {
+        QFETCH(bool, open);
+        QTemporaryDir dir;
+        Program program;
+        program.create();
+        DialogScript script({D::typeFile(dir.filePath(QString(300, u'x') + ".Pic")), D::exitMessage()});
+        open ? display()->FileOpen_Click() : display()->FileSave_Click();
+        QVERIFY(script.allAnswered());
+        QCOMPARE(script.asked.back(), open ? "AMsgbox: File not found or wrong format. Check Filename and/or Directory."
+                                           : "AMsgbox:  Bad Filename. Must be in the form MYFILE.PIC");
     }
 
     void theDialogListsModelFilesOfAnyCase()
