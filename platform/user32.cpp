@@ -2,6 +2,7 @@
 
 #include "windowplacement.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QPointer>
 #include <QTimer>
@@ -25,8 +26,13 @@ public:
         // The frame's own change may arrive just after the window's.
         if (event->type() == QEvent::WindowStateChange && window_->isMinimized())
             QTimer::singleShot(kFrameSettlesMs, this, [this] {
-                if (window_->isMinimized() && window_->isVisible() && !(frame_ && frame_->isMinimized()))
-                    showRestored(window_);
+                if (!window_->isMinimized() || !window_->isVisible() || (frame_ && frame_->isMinimized()))
+                    return;
+                showRestored(window_);
+                // Some window managers (openbox) give the keyboard to a window they bring back:
+                // it stays where it was, with the frame or its dialog.
+                if (QWidget *keyboard = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : frame_.data())
+                    keyboard->activateWindow();
             });
         return false;
     }

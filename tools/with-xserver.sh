@@ -1,8 +1,16 @@
 #!/usr/bin/env bash
 # Runs a command inside a private X server with a small window manager, as a user's desktop would
 # run the program, and stops both afterwards. Used by the real-window tests and `make screenshots`.
+# BRICKLOOM_WM names the window manager: openbox (the default) or xfwm4, XFCE's.
 set -u
-for tool in Xvfb openbox xdotool xprop; do
+wm_name=${BRICKLOOM_WM:-openbox}
+case $wm_name in
+  openbox) wm_command=(openbox) ;;
+  # No compositor: Xvfb has no GL, and the windows are what is tested, not their shadows.
+  xfwm4) wm_command=(dbus-run-session -- xfwm4 --compositor=off) ;;
+  *) echo "with-xserver: BRICKLOOM_WM=$wm_name: openbox or xfwm4" >&2; exit 1 ;;
+esac
+for tool in Xvfb "$wm_name" xdotool xprop; do
   command -v "$tool" >/dev/null || { echo "with-xserver: $tool is missing (make test installs it)" >&2; exit 1; }
 done
 
@@ -18,28 +26,32 @@ trap cleanup EXIT
 
 # Poll, don't sleep: first the server, then the window manager's own announcement on the root
 # window (the EWMH check window), which it sets once it manages windows.
-wait_for() { # up to 30 s: a loaded machine can be slow to start either
+wait_for() { # up to 30 s: a loaded machine can be slow to start either; not for a window manager gone
   local deadline=$((SECONDS + 30))
   until "$@" >/dev/null 2>&1; do
     [ $SECONDS -ge $deadline ] && return 1
+    [ -n "${wm:-}" ] && ! kill -0 "$wm" 2>/dev/null && return 1
     sleep 0.05
   done
 }
 
 # Xvfb picks a free display itself and names it once it listens: a number chosen here could be
 # taken by another test's server in the meantime, and the clients would then talk to that one.
-Xvfb -displayfd 3 -screen 0 "$geometry" -nolisten tcp 3>"$runtime/display" >/dev/null 2>&1 &
+# -noreset: by default the server resets when its last client leaves, as the probe below does, and
+# a window manager connecting during the reset fails.
+Xvfb -displayfd 3 -screen 0 "$geometry" -nolisten tcp -noreset 3>"$runtime/display" >/dev/null 2>&1 &
 xvfb=$!
 wait_for test -s "$runtime/display" || { echo "with-xserver: Xvfb did not start" >&2; exit 1; }
 display=":$(head -n1 "$runtime/display")"
 wait_for env DISPLAY="$display" xdotool getmouselocation || { echo "with-xserver: Xvfb did not start" >&2; exit 1; }
 wm_ready() { DISPLAY=$display timeout 5 xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
 for attempt in 1 2; do
-  DISPLAY=$display openbox >"$runtime/openbox.log" 2>&1 &
+  DISPLAY=$display "${wm_command[@]}" >"$runtime/wm.log" 2>&1 &
   wm=$!
   wait_for wm_ready && break
   kill "$wm" 2>/dev/null
-  [ $attempt -eq 2 ] && { echo "with-xserver: openbox did not start:" >&2; cat "$runtime/openbox.log" >&2; exit 1; }
+  wm=""
+  [ $attempt -eq 2 ] && { echo "with-xserver: $wm_name did not start:" >&2; cat "$runtime/wm.log" >&2; exit 1; }
 done
 
 export DISPLAY=$display XDG_RUNTIME_DIR=$runtime QT_QPA_PLATFORM=xcb
