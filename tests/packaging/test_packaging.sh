@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Installs a built tree into a temporary DESTDIR and checks it as a desktop and a file manager see it.
-# Usage: test_packaging.sh BUILD_DIR. Exit 77 when the desktop tools are missing.
+# Usage: test_packaging.sh BUILD_DIR.
 set -u
 . "$(dirname "$0")/common.sh"
 
 build=${1:?usage: test_packaging.sh BUILD_DIR}
 for tool in desktop-file-validate update-desktop-database appstreamcli update-mime-database; do
-  command -v "$tool" >/dev/null || skip "$tool is missing (make test installs desktop-file-utils and appstream, which brings shared-mime-info)"
+  command -v "$tool" >/dev/null || missing "$tool is missing (make test installs desktop-file-utils and appstream, which brings shared-mime-info)"
 done
 quiet env DESTDIR="$dest" cmake --install "$build" --prefix /usr || { echo "FAIL: cmake --install"; exit 1; }
 
