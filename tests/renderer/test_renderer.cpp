@@ -76,13 +76,6 @@ private slots:
         QVERIFY2((actual != golden) == (from != to), "the option changed nothing");
     }
 
-    // The other side in proportion, rounded to the nearest pixel: 455 * 1000 / 634 is 717.7.
-    void scaled()
-    {
-        QCOMPARE(render({model, out, "--size", "1000"}).status, 0);
-        QCOMPARE(picture(out).size(), QSize(1000, 718));
-    }
-
     void badArguments_data()
     {
         QTest::addColumn<QStringList>("args");
