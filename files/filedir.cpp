@@ -6,12 +6,12 @@
 #include "workarea/mglobal.h"
 
 #include <QCoreApplication>
+#include <QAbstractButton>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QStandardPaths>
 
 #include <unistd.h>
