@@ -33,7 +33,7 @@ wait_for() {
 }
 # Xvfb picks a free display itself and names it once it listens: other tests on this machine
 # start X servers of their own at the same time, and a display chosen here could be taken by then.
-Xvfb -displayfd 3 -screen 0 "${width}x$((height + 32))x24" -nolisten tcp 3>"$runtime/display" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 "${width}x$((height + 32))x24" -nolisten tcp -noreset 3>"$runtime/display" >/dev/null 2>&1 &
 xvfb=$!
 wait_for test -s "$runtime/display" || { echo "with-weston: Xvfb did not start" >&2; exit 1; }
 display=":$(head -n1 "$runtime/display")"
