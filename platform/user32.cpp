@@ -28,10 +28,12 @@ public:
             QTimer::singleShot(kFrameSettlesMs, this, [this] {
                 if (!window_->isMinimized() || !window_->isVisible() || (frame_ && frame_->isMinimized()))
                     return;
-                showRestored(window_);
                 // Some window managers (openbox) give the keyboard to a window they bring back:
-                // it stays where it was, with the frame or its dialog.
-                if (QWidget *keyboard = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : frame_.data())
+                // while the program has it, it stays with the frame or its dialog.
+                const bool programHasKeyboard = QApplication::activeWindow() != nullptr;
+                showRestored(window_);
+                QWidget *keyboard = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : frame_.data();
+                if (programHasKeyboard && keyboard)
                     keyboard->activateWindow();
             });
         return false;
