@@ -24,7 +24,8 @@ root=$dir/root
 home=$dir/home
 cpack --config "$build/CPackConfig.cmake" -B "$dir/package" -G DEB >"$dir/package.log" 2>&1 \
   && dpkg-deb -x "$dir"/package/brickloom_*.deb "$root" \
-  && update-mime-database "$root/usr/share/mime" && update-desktop-database "$root/usr/share/applications" \
+  && update-mime-database "$root/usr/share/mime" >>"$dir/package.log" 2>&1 \
+  && update-desktop-database "$root/usr/share/applications" >>"$dir/package.log" 2>&1 \
   || { cat "$dir/package.log" >&2; fail "the package could not be made and unpacked"; }
 mkdir -p "$home/Documents" "$home/runtime"
 chown -R "$user:$user" "$home"
