@@ -4,7 +4,7 @@
 # manager opens them (xdg-open), the palette minimized, and tumbler's previews on a private bus.
 set -u
 . "$(dirname "$0")/common.sh"
-for tool in dbus-run-session dbus-send xdg-open gio xdotool xprop /usr/lib/x86_64-linux-gnu/tumbler-1/tumblerd; do
+for tool in dbus-run-session dbus-send xdg-open gio xdotool xprop /usr/lib/*/tumbler-1/tumblerd; do
   command -v "$tool" >/dev/null || missing "$tool is missing (make test installs it)"
 done
 home=$BRICKLOOM_HOME
