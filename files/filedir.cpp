@@ -62,9 +62,12 @@ void listAnyCase(QFileDialog &dialog, const QString &pattern)
 
 // Qt's dialog takes no name longer than its folder allows: its button turns grey and Enter does
 // nothing, without a word. Such a name goes to the open or save itself, which answers it with the
-// program's own message.
+// program's own message. The model's own file, which saving proposes, is saved back without the
+// question whether to replace it.
 class FileDialog : public QFileDialog {
 public:
+    QString ownFile;
+
     FileDialog()
     {
         setOption(DontUseNativeDialog);
@@ -78,7 +81,8 @@ public:
 
     void accept() override
     {
-        if (nameTooLong())
+        const bool own = acceptMode() == AcceptSave && !ownFile.isEmpty() && selectedFiles().value(0) == ownFile;
+        if (own || nameTooLong())
             QDialog::accept();
         else
             QFileDialog::accept();
@@ -135,7 +139,8 @@ void FileDir::FileDirectory()
         const QString folder = startFolder(g);
         CMDialog1.setDirectory(folder);
         // Saving proposes the model's own file, so that it is saved back where it came from.
-        CMDialog1.selectFile(g.ModelFileName.isEmpty() ? QString() : QDir(folder).filePath(g.ModelFileName));
+        CMDialog1.ownFile = g.ModelFileName.isEmpty() ? QString() : QDir(folder).filePath(g.ModelFileName);
+        CMDialog1.selectFile(CMDialog1.ownFile);
         listAnyCase(CMDialog1, kFilter.section(QLatin1Char('|'), 1, 1));
         Modal::exec(CMDialog1);
         const QStringList chosen = CMDialog1.selectedFiles();
