@@ -15,6 +15,7 @@
 #include <QElapsedTimer>
 #include <QFileSystemModel>
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
@@ -241,6 +242,7 @@ private slots:
         // Written and read by the bytes of its name, past Qt.
         const std::string path = (QFile::encodeName(dir.path()) + '/' + name).toStdString();
         std::ofstream(path, std::ios::binary) << model({{2, "0,5,0"}}).toStdString();
+        const auto removed = qScopeGuard([&] { std::filesystem::remove(path); }); // QTemporaryDir cannot see it
         const QString given = FileNames::fromLocal(QByteArray::fromStdString(path));
         Program program;
         program.create();
@@ -265,7 +267,6 @@ private slots:
         // The model alone, by the bytes of the names: Qt's own listing leaves out what is no UTF-8.
         const std::filesystem::path folder = QFile::encodeName(dir.path()).toStdString();
         QCOMPARE(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
-        std::filesystem::remove(path);
     }
 
     void theDialogListsModelFilesOfAnyCase()
