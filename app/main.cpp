@@ -1,12 +1,12 @@
 #include "app/mainmenu.h"
 #include "app/mdicontainer.h"
 #include "app/startup.h"
+#include "files/filenames.h"
 #include "platform/displaychoice.h"
 #include "platform/windowplacement.h"
 #include "workarea/display.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QScreen>
 #include <QTimer>
 
@@ -17,10 +17,10 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     Startup::configureApplication();
 
-    // A model file handed over by the desktop ("Open with"). Resolved now: the main menu is
-    // about to make the program's own folder current.
-    const QStringList args = QApplication::arguments().mid(1);
-    const QString model = args.isEmpty() ? QString() : QFileInfo(args.first()).absoluteFilePath();
+    // A model file handed over by the desktop ("Open with"), by its name as the system has it
+    // (QApplication has taken its own options out of argv). Resolved now: the main menu is about
+    // to make the program's own folder current.
+    const QString model = argc > 1 ? FileNames::absolute(FileNames::fromLocal(argv[1])) : QString();
 
     MDIContainer *frame = MDIContainer::instance();
     WindowPlacement::moveFrameTo(frame, QGuiApplication::primaryScreen()->availableGeometry().topLeft());

@@ -23,6 +23,7 @@ void Display::FileSave_Click()
         // The name changes only once the whole model is safely on disk.
         if (ModelFile::saveModel(g.ModelFilePath, g)) {
             g.ModelFileName = QFileInfo(g.ModelFilePath).fileName();
+            FileDir::rememberModel(g.ModelFilePath);
             recovery_->markSaved();
         } else {
             g.MsgCode = Msg::BadFilename;
@@ -65,6 +66,7 @@ void Display::openModel(const QString &path)
         bool ok = ModelFile::openModel(g.ModelFilePath, g);
         if (ok) {
             g.ModelFileName = QFileInfo(g.ModelFilePath).fileName();
+            FileDir::rememberModel(g.ModelFilePath);
             ok = placePictures();
         }
         // What was read is what the file holds, even when it stopped part way.

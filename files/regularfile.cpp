@@ -1,5 +1,7 @@
 #include "regularfile.h"
 
+#include "files/filenames.h"
+
 #include <QFile>
 
 #include <cerrno>
@@ -19,7 +21,7 @@ bool open(QFile &file, const QString &path, QString *error)
     };
     // Non-blocking, so that opening a pipe returns at once; the type is then read from the open
     // descriptor itself, so nothing can swap the file between the check and the read.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const int fd = ::open(FileNames::toLocal(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
         return fail(QString::fromLocal8Bit(std::strerror(errno)));
     struct stat info {};

@@ -80,6 +80,7 @@ Shapes::Shapes()
     connect(Help1, &QPushButton::clicked, this, &Shapes::Help1_Click);
     new QShortcut(QKeySequence(Qt::Key_F1), this, [] { WinHelp::showTopic(kHelpTopic); });
     ToolWindow::floatOver(this, FormHost::instance().frameWidget());
+    User32::keepRestored(this, FormHost::instance().frameWidget());
 }
 
 void Shapes::Form_Load()

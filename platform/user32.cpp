@@ -2,9 +2,49 @@
 
 #include "windowplacement.h"
 
+#include <QApplication>
+#include <QEvent>
+#include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 namespace User32 {
+
+namespace {
+class KeptRestored : public QObject {
+public:
+    KeptRestored(QWidget *window, QWidget *frame)
+        : QObject(window)
+        , window_(window)
+        , frame_(frame)
+    {
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        // The frame's own change may arrive just after the window's.
+        if (event->type() == QEvent::WindowStateChange && window_->isMinimized())
+            QTimer::singleShot(kFrameSettlesMs, this, [this] {
+                if (!window_->isMinimized() || !window_->isVisible() || (frame_ && frame_->isMinimized()))
+                    return;
+                // Some window managers (openbox) give the keyboard to a window they bring back:
+                // while the program has it, it stays with the frame or its dialog.
+                const bool programHasKeyboard = QApplication::activeWindow() != nullptr;
+                showRestored(window_);
+                QWidget *keyboard = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : frame_.data();
+                if (programHasKeyboard && keyboard)
+                    keyboard->activateWindow();
+            });
+        return false;
+    }
+
+private:
+    static constexpr int kFrameSettlesMs = 150;
+    QWidget *window_;
+    QPointer<QWidget> frame_;
+};
+} // namespace
 
 void showRestored(QWidget *hWnd)
 {
@@ -13,6 +53,11 @@ void showRestored(QWidget *hWnd)
     if (hWnd->windowState() & Qt::WindowMinimized)
         hWnd->setWindowState(hWnd->windowState() & ~Qt::WindowMinimized);
     hWnd->show();
+}
+
+void keepRestored(QWidget *hWnd, QWidget *frame)
+{
+    new KeptRestored(hWnd, frame);
 }
 
 bool SetWindowPos(QWidget *hWnd, int hWndInsertAfter, int x, int y, int cx, int cy, uint32_t wFlags)

@@ -20,4 +20,8 @@ bool SetWindowPos(QWidget *hWnd, int hWndInsertAfter, int x, int y, int cx, int 
 // Shows `hWnd`, taking it out of the minimized state first if a window manager put it there.
 void showRestored(QWidget *hWnd);
 
+// From now on `hWnd` comes back at once whenever a window manager minimizes it while it is shown,
+// unless `frame` went down with it: the two come back together.
+void keepRestored(QWidget *hWnd, QWidget *frame);
+
 } // namespace User32

@@ -2,6 +2,7 @@
 // same drawing routine as the window, without a display; scaled down, it is a file manager's
 // preview of the model.
 
+#include "files/filenames.h"
 #include "files/messages.h"
 #include "files/modelfile.h"
 #include "files/savefile.h"
@@ -11,6 +12,7 @@
 #include "workarea/workarearules.h"
 
 #include <QBuffer>
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QImage>
 #include <QStringList>
@@ -26,9 +28,13 @@ constexpr int kPngQuality = 80;
 // Enough for any preview or poster; far beyond it the picture would no longer fit in memory.
 constexpr int kMaxSize = 8192;
 
-int usage()
+constexpr char kUsage[] = "usage: brickloom-render [-s SIZE] [--white] [--no-grid] [--] MODEL.Pic OUT.png\n";
+
+int usage(const QString &why = QString())
 {
-    std::fputs("usage: brickloom-render [-s SIZE] [--white] [--no-grid] MODEL.Pic OUT.png\n", stderr);
+    std::fputs(kUsage, stderr);
+    if (!why.isEmpty())
+        std::fprintf(stderr, "brickloom-render: %s\n", qPrintable(why));
     return kBadArguments;
 }
 
@@ -64,27 +70,33 @@ int refused()
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    QStringList files;
-    bool white = false;
-    bool grid = true;
-    int size = 0;    // 0: the work area's own size
-    const QStringList args = app.arguments().mid(1);
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString &arg = args[i];
-        if (arg == QLatin1String("--white"))
-            white = true;
-        else if (arg == QLatin1String("--no-grid"))
-            grid = false;
-        else if (arg == QLatin1String("-s") || arg == QLatin1String("--size")) {
-            size = ++i < args.size() ? parseSize(args[i]) : 0;
-            if (size == 0)
-                return usage();
-        } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1)
-            return usage();
-        else
-            files << arg;
-    }
-    if (files.size() != 2)
+    QCoreApplication::setApplicationVersion(QStringLiteral(BRICKLOOM_VERSION));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Draws the picture of a model file as the work area shows it."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption sizeOption({QStringLiteral("s"), QStringLiteral("size")},
+                                        QStringLiteral("Scales the picture so that its larger side is SIZE pixels (1 to 8192)."),
+                                        QStringLiteral("SIZE"));
+    const QCommandLineOption whiteOption(QStringLiteral("white"), QStringLiteral("Draws on white, as on paper."));
+    const QCommandLineOption noGridOption(QStringLiteral("no-grid"), QStringLiteral("Leaves out the grid lines."));
+    parser.addOptions({sizeOption, whiteOption, noGridOption});
+    parser.addPositionalArgument(QStringLiteral("MODEL.Pic"), QStringLiteral("The model file."));
+    parser.addPositionalArgument(QStringLiteral("OUT.png"), QStringLiteral("The picture to write."));
+    // File names as the system has them, whatever their bytes: Qt's own arguments() would lose
+    // the bytes that are no UTF-8.
+    QStringList args;
+    for (int i = 0; i < argc; ++i)
+        args << FileNames::fromLocal(argv[i]);
+    if (!parser.parse(args))
+        return usage(parser.errorText());
+    if (parser.isSet(help))
+        parser.showHelp();
+    if (parser.isSet(version))
+        parser.showVersion();
+    const QStringList files = parser.positionalArguments();
+    const int size = parser.isSet(sizeOption) ? parseSize(parser.value(sizeOption)) : -1;
+    if (files.size() != 2 || size == 0)
         return usage();
 
     MGLOBAL g;
@@ -95,7 +107,8 @@ int main(int argc, char *argv[])
     if (!ModelFile::openModel(files[0], g) || !WorkAreaRules::placePictures(g, boxes))
         return refused();
 
-    QImage image = WorkAreaPainter::renderModel(boxes, white ? Qt::white : Qt::black, grid);
+    QImage image = WorkAreaPainter::renderModel(boxes, parser.isSet(whiteOption) ? Qt::white : Qt::black,
+                                                !parser.isSet(noGridOption));
     if (size > 0)
         image = scaledTo(image, size);
     // Light compression: most of the time would otherwise go into packing the PNG tighter.
@@ -103,8 +116,10 @@ int main(int argc, char *argv[])
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     QString error;
-    if (!image.save(&buffer, "PNG", kPngQuality) || !SaveFile::write(files[1], png, &error)) {
-        std::fprintf(stderr, "brickloom-render: cannot write %s: %s\n", qPrintable(files[1]), qPrintable(error));
+    // A file its caller made is written into: a thumbnail service reads it through its own handle.
+    if (!image.save(&buffer, "PNG", kPngQuality) || !SaveFile::write(files[1], png, &error, SaveFile::Empty::FillIn)) {
+        std::fprintf(stderr, "brickloom-render: cannot write %s: %s\n", FileNames::toLocal(files[1]).constData(),
+                     qPrintable(error));
         return kNotWritten;
     }
     return 0;

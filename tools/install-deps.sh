@@ -6,10 +6,13 @@ set -euo pipefail
 
 build_pkgs=(cmake ninja-build g++ make qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
             libgl-dev libglx-dev libegl-dev fonts-dejavu-core fonts-liberation2)
-# Real-window tests, printing through a CUPS queue, checks of the installed tree.
+# Real-window tests, printing through a CUPS queue, checks of the installed tree; the installed
+# program on an XFCE desktop: its window manager (with its settings service), its thumbnail
+# service, and xdg-open, which opens files there through gio.
 test_pkgs=(xvfb openbox xdotool x11-utils libxkbcommon-x11-0
            cups cups-client cups-bsd poppler-utils shared-mime-info
-           desktop-file-utils appstream)
+           desktop-file-utils appstream
+           xfwm4 xfconf tumbler dbus xdg-utils libglib2.0-bin)
 # Real-window tests on a Wayland session.
 wayland_pkgs=(weston xwayland qt6-wayland)
 # Building the Debian package: dpkg-shlibdeps, and file, by which CPack finds the programs in it.

@@ -11,7 +11,7 @@ queue=brickloom-test
 PATH=$PATH:/usr/sbin:/sbin
 skip() { echo "SKIP: $*"; exit 77; }
 for tool in cupsd lpadmin lpstat pdfinfo pdftocairo /usr/lib/cups/filter/pdftopdf; do
-  command -v "$tool" >/dev/null || skip "$tool is missing (make test installs cups, cups-client and poppler-utils)"
+  command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (make test installs cups, cups-client and poppler-utils)"; exit 1; }
 done
 
 # As root, filters run as the user lp: they must reach the spool inside, not list the folder.

@@ -3,6 +3,7 @@
 // afterwards, and what a failure costs. One row for each outcome.
 
 #include "files/filedir.h"
+#include "files/filenames.h"
 #include "files/recoverycopy.h"
 #include "platform/printer.h"
 #include "platform/twips.h"
@@ -14,7 +15,10 @@
 #include <QElapsedTimer>
 #include <QFileSystemModel>
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QTemporaryDir>
+#include <filesystem>
+#include <fstream>
 
 using D = DialogScript;
 using TestFiles::model;
@@ -65,6 +69,7 @@ private slots:
         QTest::newRow("saved, .Pic added to the name") << "model1" << "model1.Pic";
         QTest::newRow("cancelled") << "" << "OLD.Pic";
         QTest::newRow("failed: no such folder") << "gone/model1.Pic" << "OLD.Pic";
+        QTest::newRow("failed: too long for the folder") << QString(300, u'x') << "OLD.Pic";
     }
     void saving()
     {
@@ -82,8 +87,8 @@ private slots:
         std::vector<D::Answer> answers{D::inspect([&](QDialog &d) {
             QVERIFY(!Shapes::existing()->isVisible());
             proposed = QFileInfo(static_cast<QFileDialog &>(d).selectedFiles().value(0)).fileName();
-        }, chosen.isEmpty() ? D::cancel() : D::chooseFile(dir.filePath(chosen)))};
-        const bool fails = chosen.startsWith("gone");
+        }, chosen.isEmpty() ? D::cancel() : D::typeFile(dir.filePath(chosen)))};
+        const bool fails = !chosen.isEmpty() && name == "OLD.Pic";
         if (fails)
             answers.push_back(D::exitMessage());
         DialogScript script(answers);
@@ -220,6 +225,48 @@ private slots:
         QCOMPARE(display()->pictures().PicTarget2[3], yes ? 9 : 0);
         QCOMPARE(g.ModelChanged, yes ? 1 : 0);
         QCOMPARE(g.UndoCount, yes ? 1 : 0);
+    }
+
+    // Opened as the desktop hands a file over, a model is saved back where it came from, whatever
+    // the bytes of its name; the next dialog starts in its folder.
+    void theDialogsStartWhereTheModelIs_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::newRow("UTF-8") << QByteArray("h\xc3\xa4use.Pic");
+        QTest::newRow("not UTF-8") << QByteArray("h\xe4use.Pic");
+    }
+    void theDialogsStartWhereTheModelIs()
+    {
+        QFETCH(QByteArray, name);
+        QTemporaryDir dir;
+        // Written and read by the bytes of its name, past Qt.
+        const std::string path = (QFile::encodeName(dir.path()) + '/' + name).toStdString();
+        std::ofstream(path, std::ios::binary) << model({{2, "0,5,0"}}).toStdString();
+        const auto removed = qScopeGuard([&] { std::filesystem::remove(path); }); // QTemporaryDir cannot see it
+        const QString given = FileNames::fromLocal(QByteArray::fromStdString(path));
+        Program program;
+        program.create();
+        display()->openModel(given);
+        QCOMPARE(display()->pictures().PicTarget2[2], 5);
+        display()->PicTarget_DragDrop(0, true, 45);
+        QStringList proposed;
+        // Enter on the proposed name; then a name too long for the folder, which Qt's dialog alone
+        // would refuse without a word, goes to the program's own open.
+        DialogScript script({D::inspect([&](QDialog &d) { proposed = static_cast<QFileDialog &>(d).selectedFiles(); },
+                                        D::typeFile(QFileInfo(given).fileName())), // Enter, no question
+                             D::inspect([&](QDialog &d) { QCOMPARE(static_cast<QFileDialog &>(d).directory().path(), dir.path()); },
+                                        D::typeFile(QString(300, u'x'))),
+                             D::exitMessage()});
+        display()->FileSave_Click();
+        QCOMPARE(proposed, QStringList{given});
+        std::ifstream saved(path, std::ios::binary);
+        QCOMPARE(QByteArray::fromStdString({std::istreambuf_iterator<char>(saved), {}}), model({{0, "0,45,0"}, {2, "0,5,0"}}));
+        display()->FileOpen_Click();
+        QVERIFY(script.allAnswered());
+        QCOMPARE(script.asked.back(), "AMsgbox: File not found or wrong format. Check Filename and/or Directory.");
+        // The model alone, by the bytes of the names: Qt's own listing leaves out what is no UTF-8.
+        const std::filesystem::path folder = QFile::encodeName(dir.path()).toStdString();
+        QCOMPARE(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
     }
 
     void theDialogListsModelFilesOfAnyCase()

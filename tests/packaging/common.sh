@@ -15,7 +15,7 @@ check() { # check DESCRIPTION COMMAND...
 quiet() { # quiet COMMAND...: the command's output is shown only when it fails
   "$@" >"$dir/quiet.log" 2>&1 || { local status=$?; cat "$dir/quiet.log"; return $status; }
 }
-skip() { echo "SKIP: $*"; exit 77; }
+missing() { echo "FAIL: $*"; exit 1; } # make test installs every tool these tests need
 png_size() { # WIDTHxHEIGHT from a PNG's header, nothing for another file
   od -An -N24 -w24 -tu1 "$1" | awk '$1 == 137 && $2 == 80 && $3 == 78 && $4 == 71 && $13 == 73 && $14 == 72 {
     printf "%dx%d\n", $17 * 16777216 + $18 * 65536 + $19 * 256 + $20, $21 * 16777216 + $22 * 65536 + $23 * 256 + $24 }'

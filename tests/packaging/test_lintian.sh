@@ -6,7 +6,7 @@ set -u
 
 build=${1:?usage: test_lintian.sh BUILD_DIR}
 for tool in lintian dpkg-shlibdeps file; do
-  command -v "$tool" >/dev/null || skip "$tool is missing (make test installs lintian, dpkg-dev and file)"
+  command -v "$tool" >/dev/null || missing "$tool is missing (make test installs lintian, dpkg-dev and file)"
 done
 
 echo "== package"

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Installs a built tree into a temporary DESTDIR and checks it as a desktop and a file manager see it.
-# Usage: test_packaging.sh BUILD_DIR. Exit 77 when the desktop tools are missing.
+# Usage: test_packaging.sh BUILD_DIR.
 set -u
 . "$(dirname "$0")/common.sh"
 
 build=${1:?usage: test_packaging.sh BUILD_DIR}
-for tool in desktop-file-validate update-desktop-database appstreamcli update-mime-database; do
-  command -v "$tool" >/dev/null || skip "$tool is missing (make test installs desktop-file-utils and appstream, which brings shared-mime-info)"
+for tool in desktop-file-validate appstreamcli update-mime-database; do
+  command -v "$tool" >/dev/null || missing "$tool is missing (make test installs desktop-file-utils and appstream, which brings shared-mime-info)"
 done
 quiet env DESTDIR="$dest" cmake --install "$build" --prefix /usr || { echo "FAIL: cmake --install"; exit 1; }
 
@@ -41,9 +41,6 @@ entry() { sed -n "s/^$1=//p" "$2" | head -n 1; }
 exec_line=$(entry Exec "$desktop")
 check "Exec names the program on PATH ($exec_line)" test -x "$usr/bin/${exec_line%% *}"
 check "Icon names the installed theme icon" test -f "$usr/share/icons/hicolor/32x32/apps/$(entry Icon "$desktop").png"
-update-desktop-database "$usr/share/applications" >/dev/null 2>&1
-check "the desktop database makes it the handler of model files" \
-  grep -qx "$mime_type=$app_id.desktop;" "$usr/share/applications/mimeinfo.cache"
 
 echo "== metainfo"
 check "appstreamcli validate-tree accepts the installed tree" quiet appstreamcli validate-tree --no-net "$dest"
@@ -71,6 +68,7 @@ thumbnail() { # SIZE INPUT OUTPUT: the Exec line split at blanks, found on PATH,
   done
   env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM PATH="$usr/bin:$PATH" timeout 10 "${args[@]}" 2>/dev/null
 }
+# The other side in proportion, rounded to the nearest pixel: 455 * 256 / 634 is 183.7.
 for size in 128:128x92 256:256x184; do
   thumbnail "${size%%:*}" "$(dirname "$0")/../../docs/example-house.Pic" "$dir/${size%%:*}.png"
   check "size ${size%%:*} gives a ${size#*:} PNG of a model" test "$(png_size "$dir/${size%%:*}.png" 2>/dev/null)" = "${size#*:}"

@@ -220,6 +220,20 @@ private slots:
         WinHelp::setLauncher(nullptr);
         QCOMPARE(topics, QStringList{"5"});
     }
+
+    // Some window managers minimize the palette although it has no minimize box: it comes back at
+    // once, unless the frame went down with it.
+    void aMinimizedPaletteComesBackUnlessTheFrameWentToo()
+    {
+        for (const bool frameDown : {false, true}) {
+            Program program;
+            program.create();
+            if (frameDown)
+                program.frame->setWindowState(Qt::WindowMinimized);
+            palette()->setWindowState(Qt::WindowMinimized);
+            QCOMPARE(QTest::qWaitFor([&] { return !palette()->isMinimized(); }, 1000), !frameDown);
+        }
+    }
 };
 
 QTEST_MAIN(TestShapes)

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <filesystem>
 #include <sys/stat.h>
 
 namespace {
@@ -18,7 +19,7 @@ constexpr QRgb kBlack = 0xff000000;
 constexpr QRgb kWhite = 0xffffffff;
 constexpr QRgb kGridGreen = 0xff008000;
 
-struct Result { int status; QByteArray err; };    // status -1: no answer within 5 s, or a crash
+struct Result { int status; QByteArray err, out; }; // status -1: no answer within 5 s, or a crash
 
 // The renderer with `args`, after `setUp` in its shell (a ulimit, say).
 Result render(const QStringList &args, const QString &setUp = QStringLiteral(":"))
@@ -26,10 +27,11 @@ Result render(const QStringList &args, const QString &setUp = QStringLiteral(":"
     QProcess process;
     process.start(QStringLiteral("sh"), QStringList{"-c", setUp + "; exec \"$0\" \"$@\"", RENDERER} + args);
     if (process.waitForFinished(5000))
-        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardError()};
+        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardError(),
+                process.readAllStandardOutput()};
     process.kill();
     process.waitForFinished();
-    return {-1, {}};
+    return {-1, {}, {}};
 }
 
 QImage picture(const QString &path) { return QImage(path).convertToFormat(QImage::Format_RGB32); }
@@ -74,13 +76,6 @@ private slots:
         QVERIFY2((actual != golden) == (from != to), "the option changed nothing");
     }
 
-    // The other side in proportion, rounded to the nearest pixel: 455 * 1000 / 634 is 717.7.
-    void scaled()
-    {
-        QCOMPARE(render({model, out, "--size", "1000"}).status, 0);
-        QCOMPARE(picture(out).size(), QSize(1000, 718));
-    }
-
     void badArguments_data()
     {
         QTest::addColumn<QStringList>("args");
@@ -97,6 +92,51 @@ private slots:
         QCOMPARE(result.status, 1);
         QVERIFY2(result.err.startsWith("usage: brickloom-render "), result.err);
         QVERIFY(!QFile::exists(out));
+    }
+
+    // Options end at "--"; help and version go to standard output. File names are passed on as
+    // the system has them, also when they are no UTF-8.
+    void commandLine_data()
+    {
+        QTest::addColumn<QString>("setUp"); // run in an empty folder of its own
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("output");  // what standard output starts with
+        QTest::addColumn<QByteArrayList>("files"); // in the folder afterwards
+        const QString copy = "cp '" + model + "' ";
+        QTest::newRow("--") << copy + "./-x.Pic" << QStringList{"--white", "--", "-x.Pic", "-o.png"} << QByteArray()
+                            << QByteArrayList{"-o.png", "-x.Pic"};
+        QTest::newRow("--help") << ":" << QStringList{"--help"} << QByteArray("Usage: ") << QByteArrayList{};
+        QTest::newRow("--version") << ":" << QStringList{"--version"} << QByteArray("brickloom-render 1.0.0\n") << QByteArrayList{};
+        QTest::newRow("not UTF-8") << copy + "\"$(printf 'in\\377.Pic')\"; set -- \"$(printf 'in\\377.Pic')\" \"$(printf 'out\\377.png')\""
+                                   << QStringList{} << QByteArray() << QByteArrayList{"in\xff.Pic", "out\xff.png"};
+    }
+    void commandLine()
+    {
+        QFETCH(QString, setUp);
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, output);
+        QFETCH(QByteArrayList, files);
+        QTemporaryDir here;
+        const Result result = render(args, "cd '" + here.path() + "' && " + setUp);
+        // By the bytes of their names: Qt's own listing leaves out names that are no UTF-8.
+        QByteArrayList written;
+        for (const auto &entry : std::filesystem::directory_iterator(QFile::encodeName(here.path()).toStdString()))
+            written << QByteArray::fromStdString(entry.path().filename().string());
+        std::filesystem::remove_all(QFile::encodeName(here.path()).toStdString());
+        std::sort(written.begin(), written.end());
+        QVERIFY2(result.status == 0, result.err);
+        QVERIFY2(result.out.startsWith(output), result.out);
+        QCOMPARE(written, files);
+    }
+
+    // A file manager's thumbnail service makes the output file and reads the picture through its
+    // own handle: the picture must go into that very file.
+    void writesIntoTheFileItsCallerMade()
+    {
+        QFile made(out);
+        QVERIFY(made.open(QIODevice::ReadWrite));
+        QCOMPARE(render({"-s", "128", model, out}).status, 0);
+        QCOMPARE(QImage::fromData(made.readAll()).size(), QSize(128, 92));
     }
 
     // A model the program would show no pictures for (shape 241 in the reference model), and what
