@@ -3,9 +3,11 @@
 // BRICKLOOM_STRESS_ROUNDS sets the rounds per dialog.
 
 #include "platform/twips.h"
+#include "support/testfiles.h"
 #include "workarea/workareapainter.h"
 #include "xdriver/xdriver.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace Desktop;
@@ -13,6 +15,7 @@ using namespace Desktop;
 namespace {
 const int kRounds = qEnvironmentVariableIntValue("BRICKLOOM_STRESS_ROUNDS") > 0 ? qEnvironmentVariableIntValue("BRICKLOOM_STRESS_ROUNDS") : 40;
 const QString kShapes = QStringLiteral("^Shapes$");
+const QString kDialogs = QStringLiteral("^(Help|Save As|Open|Select|Print)$");
 
 // The program with its frame shown and, when asked, its work area, opened with Alt+C: the palette
 // shows without taking the keyboard.
@@ -63,6 +66,50 @@ bool stress(Session &s, const QStringList &keys, const QString &caption, const c
 class TestStress : public QObject {
     Q_OBJECT
 private slots:
+    // Two access keys 5 ms apart, in a work area opened from a file: the second key's click comes
+    // while the first one's dialog is up, and must not run its command underneath. Then every
+    // dialog is left as a user would: each step waits for a new window of its name to have the
+    // keyboard, then types (%1: the model's file).
+    void twoAccessKeysRunOneCommand_data()
+    {
+        QTest::addColumn<QString>("pair");
+        QTest::addColumn<QStringList>("steps");
+        QTest::newRow("Save, Exit; saved onto its file") << "alt+s alt+x" << QStringList{"^Save As$ ctrl+a type:%1 Return", "^Save As$ alt+y"};
+        QTest::newRow("Open, Save") << "alt+o alt+s" << QStringList{"^Open$ Escape", "^ Brickloom Escape"};
+        QTest::newRow("Save, Open") << "alt+s alt+o" << QStringList{"^Save As$ Escape", "^ Brickloom Escape"};
+        QTest::newRow("Open, Exit") << "alt+o alt+x" << QStringList{"^Open$ Escape"};
+        QTest::newRow("Save, Exit") << "alt+s alt+x" << QStringList{"^Save As$ Escape"};
+        QTest::newRow("Print, Exit") << "alt+p alt+x" << QStringList{"^Help$ alt+y", "^Help$ alt+n", "^Print$ alt+n"};
+        QTest::newRow("Undo, Exit") << "alt+u alt+x" << QStringList{"^Select$ alt+c"};
+    }
+    void twoAccessKeysRunOneCommand()
+    {
+        QFETCH(QString, pair);
+        QFETCH(QStringList, steps);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("h.Pic"));
+        const QByteArray model = TestFiles::model({{7, "30,2,0"}, {20, "5,0,9"}});
+        QVERIFY(TestFiles::write(file, model));
+        // No printer: printing ends in its own question.
+        Program program(QStringLiteral(BRICKLOOM_BUILD_DIR), {"CUPS_SERVER=/nonexistent"}, {file});
+        QString last = waitForWindow(QStringLiteral("^ Brickloom Win9 "));
+        QVERIFY(!waitForWindow(kShapes).isEmpty() && waitUntil([&] { return activeWindow() == last; }));
+
+        xdotool(QStringList{"key", "--delay", "5"} + pair.split(u' '));
+        for (const QString &step : steps) {
+            const QRegularExpression name(step.section(u' ', 0, 0));
+            QString id;
+            QVERIFY2(waitUntil([&] { return (id = activeWindow()) != last && name.match(windowName(id)).hasMatch(); }), qPrintable(step));
+            for (const QString &action : step.section(u' ', 1).split(u' '))
+                action.startsWith(QLatin1String("type:")) ? type(action.mid(5).arg(file)) : key(action);
+            last = id;
+        }
+        QVERIFY2(windowGone(kDialogs), "a dialog is left open");
+        QVERIFY2(program.process.state() == QProcess::Running && !program.process.waitForFinished(300), "the program died");
+        QVERIFY2(!visibleWindow(kShapes).isEmpty(), "the work area was left");
+        QCOMPARE(TestFiles::read(file), model);
+    }
+
     void personalizeAndItsMessage()
     {
         Session s(false);

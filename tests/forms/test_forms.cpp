@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QShortcutEvent>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 class Probe : public QDialog, public SingleForm<Probe> {
@@ -29,6 +30,17 @@ bool shortcutGetsThrough(QObject *target)
     QShortcutEvent event(QKeySequence(QStringLiteral("Alt+C")), 0);
     return !QCoreApplication::sendEvent(target, &event);
 }
+
+// Lets the event loop run until a timer started now, and longer than the one an access key starts
+// for its click, has fired.
+void waitPastArmedClicks()
+{
+    bool past = false;
+    QTimer::singleShot(150, [&past] { past = true; });
+    QTRY_VERIFY(past);
+}
+
+enum Armed { NoCommandWaits, BeforeTheDialog, OwnButton, AfterItClosed, InsideANestedDialog };
 } // namespace
 
 class TestForms : public QObject {
@@ -53,6 +65,57 @@ private slots:
         QVERIFY(blocked);
         QVERIFY(ownPasses);
         QVERIFY(shortcutGetsThrough(command)); // and nothing is blocked once it has closed
+    }
+
+    // An access key clicks its button a tenth of a second later: while a command waits in a dialog,
+    // the click comes through only for a button of that dialog, the innermost.
+    void oneCommandAtATime_data()
+    {
+        QTest::addColumn<int>("armed");
+        QTest::addColumn<bool>("clicks");
+        QTest::newRow("no command waits") << int(NoCommandWaits) << true;
+        QTest::newRow("armed before the dialog opened") << int(BeforeTheDialog) << false;
+        QTest::newRow("the dialog's own button") << int(OwnButton) << true;
+        QTest::newRow("armed after the dialog closed, its command still running") << int(AfterItClosed) << false;
+        QTest::newRow("the dialog's button, in a dialog it opened") << int(InsideANestedDialog) << false;
+    }
+    void oneCommandAtATime()
+    {
+        QFETCH(int, armed);
+        QFETCH(bool, clicks);
+        QWidget frame;
+        QPushButton *command = Controls::button(&frame, "Exit1", QStringLiteral("E&xit"), {0, 600, 900, 300});
+        frame.show();
+        QDialog dialog;
+        QPushButton *own = Controls::button(&dialog, "AllNo", QStringLiteral("&No"), {0, 600, 900, 300});
+        dialog.setModal(true);
+        QSignalSpy clicked(armed == OwnButton || armed == InsideANestedDialog ? own : command, &QPushButton::clicked);
+        if (armed == NoCommandWaits || armed == BeforeTheDialog)
+            command->animateClick();
+        Modal::setAnswerer([&](QDialog &d) {
+            d.show();
+            if (&d != &dialog)
+                return waitPastArmedClicks();
+            if (armed == OwnButton || armed == InsideANestedDialog)
+                own->animateClick();
+            if (armed == AfterItClosed) {
+                d.hide();
+                command->animateClick();
+            }
+            if (armed == InsideANestedDialog) {
+                QDialog inner;
+                inner.setModal(true);
+                Modal::exec(inner);
+            }
+            waitPastArmedClicks();
+        });
+        if (armed == NoCommandWaits)
+            waitPastArmedClicks();
+        else
+            Modal::exec(dialog);
+        Modal::setAnswerer(nullptr);
+        waitPastArmedClicks(); // and a dropped click does not come later
+        QCOMPARE(clicked.size(), clicks ? 1 : 0);
     }
 
     // An access key first takes the focus from the box, whose leaving may close the window: a
