@@ -19,18 +19,24 @@ void Display::FileSave_Click()
     hidePaletteIfShown();
     g.FileChoice = FileOrder::Save;
     FileDir::FileDirectory();
+    bool saved = false;
     if (g.FileChoice != FileOrder::Cancelled) {
         // The name changes only once the whole model is safely on disk.
-        if (ModelFile::saveModel(g.ModelFilePath, g)) {
+        QString why;
+        saved = ModelFile::saveModel(g.ModelFilePath, g, &why);
+        if (saved) {
             g.ModelFileName = QFileInfo(g.ModelFilePath).fileName();
-            recovery_->markSaved();
+            recovery_->markSaved(g.ModelFilePath);
         } else {
+            qWarning("brickloom: %s was not saved: %s", qPrintable(g.ModelFilePath), qPrintable(why));
             g.MsgCode = Msg::BadFilename;
             FormHost::instance().showMessage();
         }
     }
     FormHost::instance().updateCaption();
-    g.ModelChanged = Changes::None;
+    // A failed or cancelled save counts as a save all the same, so that leaving asks nothing: the
+    // recovery copy keeps the model. Only where no copy can be written must leaving ask.
+    g.ModelChanged = saved || recovery_->secure() ? Changes::None : Changes::Unsaved;
     showPaletteIfShown();
     g.FileChoice = FileOrder::Idle;
     g.ModelFilePath.clear();

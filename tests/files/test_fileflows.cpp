@@ -16,6 +16,9 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 
+#include <csignal>
+#include <sys/resource.h>
+
 using D = DialogScript;
 using TestFiles::model;
 
@@ -121,6 +124,14 @@ private slots:
         DialogScript saved({D::chooseFile(dir.filePath("a.Pic"))});
         display()->FileSave_Click();
         QCOMPARE(copy(), QByteArray("0"));
+        // Saved onto its own copy, the model keeps that file.
+        display()->PicTarget_DragDrop(1, true, 45);
+        QTRY_COMPARE(copy(), model({{0, "0,45,0"}, {1, "0,45,0"}}));
+        DialogScript ontoCopy({D::chooseFile(recovery.entryInfoList({"*.Pic"}, QDir::Files).value(0).filePath())});
+        display()->FileSave_Click();
+        QCOMPARE(copy(), model({{0, "0,45,0"}, {1, "0,45,0"}}));
+        recovery.removeRecursively();
+        display()->PicTarget_DragDrop(1, true, 44);
 
         // A failed save marks the model as saved all the same, and leaving asks nothing: the
         // copy is what keeps the model.
@@ -130,7 +141,32 @@ private slots:
         display()->Exit1_Click();
         QVERIFY(failed.allAnswered());
         QVERIFY(MainMenu::existing());
-        QCOMPARE(copy(), model({{0, "12,45,0"}}));
+        QCOMPARE(copy(), model({{0, "12,45,0"}, {1, "44,45,0"}}));
+    }
+
+    // A full disk: neither the model nor any copy of it can be written. It stays marked as changed,
+    // so that leaving asks first, and standard error says why the save failed.
+    void aFullDiskKeepsTheModelChanged()
+    {
+        QTemporaryDir dir;
+        Program program;
+        program.create();
+        display()->PicTarget_DragDrop(0, true, 12);
+        rlimit previous{};
+        getrlimit(RLIMIT_FSIZE, &previous);
+        rlimit tight = previous;
+        tight.rlim_cur = 512;
+        std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &tight);
+        display()->PicTarget_DragDrop(1, true, 13);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("full.Pic was not saved: .*disk is full"));
+        DialogScript script({D::chooseFile(dir.filePath("full.Pic")), D::exitMessage(), D::yes()});
+        display()->FileSave_Click();
+        display()->Exit1_Click();
+        setrlimit(RLIMIT_FSIZE, &previous);
+        QVERIFY(script.allAnswered());
+        QCOMPARE(script.asked.back(), QStringLiteral("AllYesNo: Changes made, do you wish save model before exiting."));
+        QCOMPARE(MGLOBAL::instance().ModelChanged, 1);
     }
 
     // A model is shown and named. An unreadable file shows nothing and leaves no name; a readable
