@@ -12,10 +12,14 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QLocalServer>
+#include <QLocalSocket>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 static const QString kHelpFile = QStringLiteral(BRICKLOOM_HELP_FILE);
 
@@ -137,29 +141,56 @@ private slots:
         second.openFile(file, 4);
         QVERIFY(HelpRequest::handOver(file, 7));
         QTRY_COMPARE(second.currentTopic(), 7);
+
+        // A line longer than any request is none: the viewer closes that connection.
+        QLocalSocket flood;
+        flood.connectToServer(HelpRequest::socketPath(file));
+        QVERIFY(flood.waitForConnected(1000));
+        flood.write(QByteArray(100000, '7'));
+        QTRY_COMPARE(flood.state(), QLocalSocket::UnconnectedState);
+        QCOMPARE(second.currentTopic(), 7);
     }
 
-    void channelInTheRuntimeFolder()
+    // The channel lies in the session's runtime folder, or else in a folder of the user's own that
+    // nobody else made or can enter. Where there is no such place, there is no channel.
+    void aPrivatePlaceForTheChannel()
     {
-        const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
-        const auto restore = qScopeGuard([&] { qputenv("XDG_RUNTIME_DIR", saved); });
-        QTemporaryDir runtime;
+        const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR"), savedTmp = qgetenv("TMPDIR");
+        const auto restore = qScopeGuard([&] { qputenv("XDG_RUNTIME_DIR", savedRuntime), qputenv("TMPDIR", savedTmp); });
+        QTemporaryDir runtime, tmp;
+        qputenv("TMPDIR", tmp.path().toLocal8Bit());
         qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
         const QString name = HelpRequest::socketPath(kHelpFile);
         QVERIFY(name.startsWith(runtime.path() + QStringLiteral("/brickloom-help-")));
-
-        // Where the socket's path would not fit, or there is no such folder, it goes to the temp folder.
-        const QString deep = runtime.path() + u'/' + QString(90, u'd');
-        QVERIFY(QDir().mkpath(deep));
-        qputenv("XDG_RUNTIME_DIR", deep.toLocal8Bit());
-        QVERIFY(HelpRequest::socketPath(kHelpFile).startsWith(QDir::tempPath() + QStringLiteral("/brickloom-help-")));
-        qputenv("XDG_RUNTIME_DIR", QByteArray(runtime.path().toLocal8Bit() + "/gone"));
-        QVERIFY(HelpRequest::socketPath(kHelpFile).startsWith(QDir::tempPath() + QStringLiteral("/brickloom-help-")));
-
         QLocalServer server;
-        qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
         QVERIFY(server.listen(name));
-        QVERIFY(QFileInfo(name).exists());
+
+        // Where the socket's path would not fit, or there is no such folder.
+        const QString deep = runtime.path() + u'/' + QString(90, u'd');
+        const QString own = tmp.path() + QStringLiteral("/brickloom-%1").arg(getuid());
+        QVERIFY(QDir().mkpath(deep));
+        for (const QString &elsewhere : {deep, runtime.path() + QStringLiteral("/gone"), QString()}) {
+            qputenv("XDG_RUNTIME_DIR", elsewhere.toLocal8Bit());
+            QVERIFY(HelpRequest::socketPath(kHelpFile).startsWith(own + QStringLiteral("/brickloom-help-")));
+        }
+        QCOMPARE(QFile::permissions(own) & ~(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
+                 QFile::Permissions());
+
+        // Opened to others, a link, or another user's: refused, and the viewer works alone.
+        const QByteArray path = QFile::encodeName(own);
+        using Tamper = std::pair<std::function<bool()>, std::function<bool()>>;
+        for (const auto &[spoil, mend] : {Tamper{[&] { return ::chmod(path, 0755) == 0; }, [&] { return ::chmod(path, 0700) == 0; }},
+                                          Tamper{[&] { return QDir(own).rename(own, own + "-real") && QFile::link(own + "-real", own); },
+                                                 [&] { return QFile::remove(own) && QDir(own).rename(own + "-real", own); }},
+                                          Tamper{[&] { return ::chown(path, getuid() + 1, -1) == 0; }, [&] { return ::chown(path, getuid(), -1) == 0; }}}) {
+            if (!spoil())
+                continue; // another user's folder needs the right to give one away
+            QCOMPARE(HelpRequest::socketPath(kHelpFile), QString());
+            HelpViewer viewer;
+            QVERIFY(viewer.claimChannel(kHelpFile, 3));
+            QVERIFY(!HelpRequest::handOver(kHelpFile, 4));
+            QVERIFY(mend());
+        }
     }
 };
 
