@@ -35,9 +35,9 @@ bool mayStart(const QWidget &target)
 // Qt keeps keys and clicks from the windows a modal dialog blocks, but not everything that starts a
 // command. A shortcut is matched against the window that was active last, and the window manager
 // may not have moved the focus to the dialog yet. An access key clicks its button a tenth of a
-// second after the key, from a timer that fires wherever the program then waits: Alt+S Alt+X
-// would leave the work area from inside the Save As dialog. And between a dialog's closing and
-// the end of its wait, no window is blocked at all.
+// second after the key, from a timer that fires wherever the program then waits: a second key
+// pressed just before a dialog opened would run its command underneath it. And between a dialog's
+// closing and the end of its wait, no window is blocked at all.
 class OneCommandAtATime : public QObject {
 public:
     bool eventFilter(QObject *watched, QEvent *event) override
