@@ -66,10 +66,8 @@ bool stress(Session &s, const QStringList &keys, const QString &caption, const c
 class TestStress : public QObject {
     Q_OBJECT
 private slots:
-    // Two access keys 5 ms apart, in a work area opened from a file: the second key's click comes
-    // while the first one's dialog is up, and must not run its command underneath. Then every
-    // dialog is left as a user would: each step waits for a new window of its name to have the
-    // keyboard, then types (%1: the model's file).
+    // Two access keys 5 ms apart: the second one's command must not run underneath the first one's
+    // dialog. Each step waits for a new window of its name to have the keyboard (%1: the file).
     void twoAccessKeysRunOneCommand_data()
     {
         QTest::addColumn<QString>("pair");
@@ -88,7 +86,7 @@ private slots:
         QFETCH(QStringList, steps);
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("h.Pic"));
-        const QByteArray model = TestFiles::model({{7, "30,2,0"}, {20, "5,0,9"}});
+        const QByteArray model = TestFiles::model({{7, "30,2,0"}});
         QVERIFY(TestFiles::write(file, model));
         // No printer: printing ends in its own question.
         Program program(QStringLiteral(BRICKLOOM_BUILD_DIR), {"CUPS_SERVER=/nonexistent"}, {file});
@@ -125,7 +123,7 @@ private slots:
         Session s(true);
         QVERIFY(!s.palette.isEmpty());
         QVERIFY(stress(s, {"alt+u", "Escape"}, QStringLiteral("^Select$"), "the undo dialog"));
-        QVERIFY(stress(s, {"alt+p", "Escape"}, QStringLiteral("^Help$"), "the print question"));
+        QVERIFY(stress(s, {"alt+p", "alt+n"}, QStringLiteral("^Help$"), "the print question", {"alt+n"}));
         QVERIFY(stress(s, {"alt+h", "alt+g"}, QString(), "the grid and the palette off and on"));
         // A burst can end with the grid hidden: an access key pressed within the click of the
         // one before finds the button's caption not yet changed.
@@ -150,7 +148,7 @@ private slots:
         drag(palette.topLeft() + Twips::rect(30, 260, 510, 510).center(), box.center());
         QVERIFY(waitUntil([&] { return grab(box) != empty; }));
         xdotool({"windowactivate", "--sync", s.frame});
-        // "Exit to Menu" asks first; Yes keeps the work area (Escape would leave it).
+        // "Exit to Menu" asks first; Yes keeps the work area.
         QVERIFY(stress(s, {"alt+x", "alt+y"}, QStringLiteral("^Help$"), "the question before leaving", {"alt+y"}));
         // Clearing asks too; Yes keeps the model.
         QVERIFY(stress(s, {"alt+u", "alt+c", "alt+y"}, QStringLiteral("^(Help|Select)$"), "the undo dialog and the question before clearing",

@@ -226,8 +226,7 @@ private slots:
         g.CellShape[3][3] = 55;
         g.ModelFileName = QStringLiteral("M.Pic");
         program.frame->updateCaption();
-        // Escape is no answer: only the two buttons answer the question.
-        const auto escape = [](QDialog &d) {
+        const auto escape = [](QDialog &d) { // no answer: only the two buttons answer
             d.show();
             QTest::keyClick(d.findChild<QPushButton *>("AllYes"), Qt::Key_Escape);
             QVERIFY(d.isVisible());
