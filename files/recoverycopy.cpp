@@ -15,7 +15,14 @@
 #include <unistd.h>
 
 namespace {
-constexpr auto kPrivateFolder = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+// Makes `folder` if need be and closes it to everyone but its owner: the copies are the user's own
+// models. What the owner may do there stays the owner's choice.
+bool makePrivate(const QString &folder)
+{
+    const auto others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther
+        | QFileDevice::WriteOther | QFileDevice::ExeOther;
+    return QDir().mkpath(folder) && QFile::setPermissions(folder, QFile::permissions(folder) & ~others);
+}
 
 // Beside the copy, hidden.
 QString lockPath(const QString &copy)
@@ -170,7 +177,7 @@ bool RecoveryCopy::writeInto(const QString &folder, const QByteArray &model)
     QString error;
     std::unique_ptr<Lock> lock;
     if (place_ != folder) {
-        if (!QDir().mkpath(folder) || !QFile::setPermissions(folder, kPrivateFolder)) {
+        if (!makePrivate(folder)) {
             report(folder, QString::fromLocal8Bit(std::strerror(errno)));
             return false;
         }
@@ -230,8 +237,8 @@ void RecoveryCopy::moveBack()
             continue;
         QFile in(copy.filePath());
         const QString to = QDir(folder_).filePath(copy.fileName());
-        if (QFileInfo::exists(to) || !in.open(QIODevice::ReadOnly) || !QDir().mkpath(folder_)
-            || !QFile::setPermissions(folder_, kPrivateFolder) || !SaveFile::write(to, in.readAll(), nullptr, SaveFile::Access::OwnerOnly))
+        if (QFileInfo::exists(to) || !in.open(QIODevice::ReadOnly) || !makePrivate(folder_)
+            || !SaveFile::write(to, in.readAll(), nullptr, SaveFile::Access::OwnerOnly))
             continue;
         // Its age decides how long it is kept.
         QFile out(to);
