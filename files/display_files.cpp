@@ -50,7 +50,12 @@ void Display::FileOpen_Click()
 void Display::openModel(const QString &path)
 {
     MGLOBAL &g = MGLOBAL::instance();
-    hidePaletteIfShown();
+    // A file handed over by the desktop, with nothing to ask first, brings up no dialog: the
+    // palette stays. Hidden and shown again at once, before the window manager has taken it in,
+    // it may stay hidden.
+    const bool dialogs = path.isEmpty() || g.ModelChanged == Changes::Unsaved;
+    if (dialogs)
+        hidePaletteIfShown();
     if (g.ModelChanged == Changes::Unsaved && AllYesNo::ask(Question::SaveBeforeOpen)) {
         // The user wants to save first: nothing is cleared.
         showPaletteIfShown();
@@ -84,7 +89,8 @@ void Display::openModel(const QString &path)
         FormHost::instance().updateCaption();
     g.FileChoice = FileOrder::Idle;
     g.ModelFilePath.clear();
-    showPaletteIfShown();
+    if (dialogs)
+        showPaletteIfShown();
     g.ModelChanged = Changes::None;
 }
 
