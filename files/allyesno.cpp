@@ -7,6 +7,7 @@
 #include "platform/winhelp.h"
 #include "workarea/mglobal.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
@@ -53,4 +54,11 @@ void AllYesNo::AllNo_Click()
 {
     MGLOBAL::instance().YesNoChoice = Answer::No;
     close();
+}
+
+void AllYesNo::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Cancel))
+        return;
+    ProgramDialog::keyPressEvent(event);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The program's yes/no question. The caller puts the question number into YesNoChoice and shows
 // it modally; afterwards YesNoChoice holds 6 for Yes, 0 for No, or still the question number when
-// the window was closed another way, which every caller takes as No.
+// the window was closed another way (its close box), which every caller takes as No. Escape is no
+// answer: a No to "save first?" lets the model go.
 
 #include "forms/programdialog.h"
 #include "forms/singleform.h"
@@ -22,6 +23,9 @@ public:
 public slots:
     void AllYes_Click();
     void AllNo_Click();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QLabel *Label1;

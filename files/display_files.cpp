@@ -19,19 +19,25 @@ void Display::FileSave_Click()
     hidePaletteIfShown();
     g.FileChoice = FileOrder::Save;
     FileDir::FileDirectory();
+    bool saved = false;
     if (g.FileChoice != FileOrder::Cancelled) {
         // The name changes only once the whole model is safely on disk.
-        if (ModelFile::saveModel(g.ModelFilePath, g)) {
+        QString why;
+        saved = ModelFile::saveModel(g.ModelFilePath, g, &why);
+        if (saved) {
             g.ModelFileName = QFileInfo(g.ModelFilePath).fileName();
             FileDir::rememberModel(g.ModelFilePath);
-            recovery_->markSaved();
+            recovery_->markSaved(g.ModelFilePath);
         } else {
+            qWarning("brickloom: %s was not saved: %s", qPrintable(g.ModelFilePath), qPrintable(why));
             g.MsgCode = Msg::BadFilename;
             FormHost::instance().showMessage();
         }
     }
     FormHost::instance().updateCaption();
-    g.ModelChanged = Changes::None;
+    // A failed or cancelled save counts as a save all the same, so that leaving asks nothing: the
+    // recovery copy keeps the model. Only where no copy can be written must leaving ask.
+    g.ModelChanged = saved || recovery_->secure() ? Changes::None : Changes::Unsaved;
     showPaletteIfShown();
     g.FileChoice = FileOrder::Idle;
     g.ModelFilePath.clear();
@@ -45,7 +51,12 @@ void Display::FileOpen_Click()
 void Display::openModel(const QString &path)
 {
     MGLOBAL &g = MGLOBAL::instance();
-    hidePaletteIfShown();
+    // A file handed over by the desktop, with nothing to ask first, brings up no dialog: the
+    // palette stays. Hidden and shown again at once, before the window manager has taken it in,
+    // it may stay hidden.
+    const bool dialogs = path.isEmpty() || g.ModelChanged == Changes::Unsaved;
+    if (dialogs)
+        hidePaletteIfShown();
     if (g.ModelChanged == Changes::Unsaved && AllYesNo::ask(Question::SaveBeforeOpen)) {
         // The user wants to save first: nothing is cleared.
         showPaletteIfShown();
@@ -80,7 +91,8 @@ void Display::openModel(const QString &path)
         FormHost::instance().updateCaption();
     g.FileChoice = FileOrder::Idle;
     g.ModelFilePath.clear();
-    showPaletteIfShown();
+    if (dialogs)
+        showPaletteIfShown();
     g.ModelChanged = Changes::None;
 }
 

@@ -37,7 +37,7 @@ bool writeAll(int fd, const QByteArray &bytes, QString *why)
 
 } // namespace
 
-bool SaveFile::write(const QString &path, const QByteArray &bytes, QString *error, Empty empty)
+bool SaveFile::write(const QString &path, const QByteArray &bytes, QString *error, Options options)
 {
     const auto fail = [error](const QString &why) {
         if (error)
@@ -50,7 +50,7 @@ bool SaveFile::write(const QString &path, const QByteArray &bytes, QString *erro
     if (exists && !S_ISREG(info.st_mode))
         return fail(QStringLiteral("%1 is not a plain file").arg(path));
 
-    if (exists && info.st_size == 0 && empty == Empty::FillIn) {
+    if (exists && info.st_size == 0 && options.fillInEmpty) {
         const int fd = ::open(target.constData(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
         if (fd < 0)
             return fail(systemError());
@@ -71,14 +71,15 @@ bool SaveFile::write(const QString &path, const QByteArray &bytes, QString *erro
     }
     // A short name of our own in the target's folder, so that a name as long as the system allows
     // can still be saved; created with the usual rights, which the umask trims, or with the rights
-    // of the file it replaces.
+    // of the file it replaces, or for its owner alone.
     const qsizetype slash = target.lastIndexOf('/');
     const QByteArray folder = slash < 0 ? QByteArray(".") : target.first(slash);
     QByteArray temporary;
     int fd = -1;
     for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
         temporary = folder + "/.brickloom-" + QByteArray::number(QRandomGenerator::global()->generate(), 36) + ".tmp";
-        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY,
+                    options.ownerOnly ? 0600 : 0666);
         if (fd < 0 && errno != EEXIST)
             break;
     }
@@ -86,7 +87,8 @@ bool SaveFile::write(const QString &path, const QByteArray &bytes, QString *erro
         return fail(systemError());
     QString why;
     bool written = true;
-    if (exists && ::fchmod(fd, info.st_mode & 07777) != 0) {
+    const bool keepRights = exists || options.ownerOnly;
+    if (keepRights && ::fchmod(fd, options.ownerOnly ? 0600 : info.st_mode & 07777) != 0) {
         written = false;
         why = systemError();
     }

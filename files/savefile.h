@@ -5,14 +5,18 @@
 #include <QByteArray>
 #include <QString>
 
+struct SaveOptions {
+    // The new file is readable by its owner alone before anything is written into it.
+    bool ownerOnly = false;
+    // An empty file already at the path is written into rather than replaced: its caller made
+    // it for us and may read it through its own handle.
+    bool fillInEmpty = false;
+};
+
 class SaveFile
 {
 public:
-    // What becomes of an empty file already at the path.
-    enum class Empty {
-        Replace, // like any other file
-        FillIn,  // written into: its caller made it for us and may read it through its own handle
-    };
+    using Options = SaveOptions;
 
     // Puts all of `bytes` into a temporary file beside `path`, which replaces `path` only once
     // everything was written and synced. On any failure the old file stays byte for byte, no
@@ -20,6 +24,5 @@ public:
     // regular file (a folder, a device, a pipe) is refused: the save would put a plain file in its
     // place. A link is followed: the file it names is replaced. `path` may hold any bytes
     // (FileNames).
-    static bool write(const QString &path, const QByteArray &bytes, QString *error = nullptr,
-                      Empty empty = Empty::Replace);
+    static bool write(const QString &path, const QByteArray &bytes, QString *error = nullptr, Options options = {});
 };

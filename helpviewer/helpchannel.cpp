@@ -7,6 +7,8 @@
 
 namespace {
 constexpr int kTurnMs = 2000;
+// No request ("<topic>\n") is longer.
+constexpr qint64 kMaxRequest = 32;
 } // namespace
 
 HelpChannel::HelpChannel(QObject *parent)
@@ -18,6 +20,8 @@ HelpChannel::HelpChannel(QObject *parent)
 bool HelpChannel::claim(const QString &helpFile, int topic)
 {
     const QString name = HelpRequest::socketPath(helpFile);
+    if (name.isEmpty())
+        return true; // no private place for a channel: this viewer works on without one
     // Viewers started together take turns: otherwise one could remove the socket another has just
     // made in place of a stale one, and both would stay open. A holder that died does not block.
     QLockFile turn(name + QStringLiteral(".lock"));
@@ -40,7 +44,9 @@ void HelpChannel::close()
 void HelpChannel::receive()
 {
     while (QLocalSocket *socket = m_server.nextPendingConnection()) {
-        // The sender writes one line and goes; it may be gone before the line is read here.
+        // The sender writes one line and goes; it may be gone before the line is read here. A line
+        // longer than any request is none: the connection goes before it fills the memory.
+        socket->setReadBufferSize(kMaxRequest);
         const auto read = [this, socket] {
             while (socket->canReadLine()) {
                 bool ok = false;
@@ -48,6 +54,8 @@ void HelpChannel::receive()
                 if (ok)
                     emit topicRequested(topic);
             }
+            if (socket->bytesAvailable() >= kMaxRequest)
+                socket->abort();
         };
         connect(socket, &QLocalSocket::readyRead, this, read);
         connect(socket, &QLocalSocket::disconnected, this, [socket, read] {

@@ -7,7 +7,8 @@
 // this side needs nothing beyond Qt Core and keeps Qt Network out of the main program's start.
 namespace HelpRequest {
 
-// The socket's path: the same for every path that leads to the same file, private to the user.
+// The socket's path: the same for every path that leads to the same file, private to the user;
+// "" when no private place can be had.
 QString socketPath(const QString &helpFile);
 
 // Hands a request for a topic (1 is the contents) to the viewer that shows `helpFile`. Returns

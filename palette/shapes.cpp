@@ -2,6 +2,7 @@
 
 #include "forms/controls.h"
 #include "forms/formhost.h"
+#include "forms/modal.h"
 #include "palette/iconframe.h"
 #include "palette/shapeicons.h"
 #include "platform/toolwindow.h"
@@ -236,5 +237,6 @@ void Shapes::startDrag(int n)
     drag->setPixmap(none);
     for (Qt::DropAction action : {Qt::CopyAction, Qt::MoveAction, Qt::LinkAction, Qt::IgnoreAction})
         drag->setDragCursor(icon, action);
+    const Modal::NestedLoop dragging; // no other command meanwhile: the drop is this one's end
     drag->exec(Qt::CopyAction, Qt::CopyAction);
 }

@@ -117,7 +117,7 @@ int main(int argc, char *argv[])
     buffer.open(QIODevice::WriteOnly);
     QString error;
     // A file its caller made is written into: a thumbnail service reads it through its own handle.
-    if (!image.save(&buffer, "PNG", kPngQuality) || !SaveFile::write(files[1], png, &error, SaveFile::Empty::FillIn)) {
+    if (!image.save(&buffer, "PNG", kPngQuality) || !SaveFile::write(files[1], png, &error, {.fillInEmpty = true})) {
         std::fprintf(stderr, "brickloom-render: cannot write %s: %s\n", FileNames::toLocal(files[1]).constData(),
                      qPrintable(error));
         return kNotWritten;

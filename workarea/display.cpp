@@ -79,7 +79,8 @@ void Display::Form_Load()
     MGLOBAL &g = MGLOBAL::instance();
     g.createWorkArea();
     boxes_.clear();
-    recovery_ = new RecoveryCopy(RecoveryCopy::defaultFolder(), [] { return ModelFile::toBytes(MGLOBAL::instance()); }, this);
+    recovery_ = new RecoveryCopy(RecoveryCopy::defaultFolder(), RecoveryCopy::runtimeFolder(),
+                                 [] { return ModelFile::toBytes(MGLOBAL::instance()); }, this);
     recovery_->markSaved();
     DrawGrids();
     FormHost::instance().updateCaption();

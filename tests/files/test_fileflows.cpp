@@ -20,6 +20,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include <csignal>
+#include <sys/resource.h>
+
 using D = DialogScript;
 using TestFiles::model;
 
@@ -61,20 +64,24 @@ class TestFileFlows : public QObject {
 private slots:
     void init() { Program::removeSettings(); }
 
-    // Whatever happens, the model counts as saved afterwards and the palette is back.
+    // Whatever happens, the model counts as saved afterwards and the palette is back; unless the
+    // disk is full and no copy of the model can be written either: leaving must then ask.
     void saving_data()
     {
         QTest::addColumn<QString>("chosen"); // empty: the dialog is cancelled
         QTest::addColumn<QString>("name");   // of the model afterwards
-        QTest::newRow("saved, .Pic added to the name") << "model1" << "model1.Pic";
-        QTest::newRow("cancelled") << "" << "OLD.Pic";
-        QTest::newRow("failed: no such folder") << "gone/model1.Pic" << "OLD.Pic";
-        QTest::newRow("failed: too long for the folder") << QString(300, u'x') << "OLD.Pic";
+        QTest::addColumn<QString>("reason"); // on standard error
+        QTest::newRow("saved, .Pic added to the name") << "model1" << "model1.Pic" << "";
+        QTest::newRow("cancelled") << "" << "OLD.Pic" << "";
+        QTest::newRow("failed: no such folder") << "gone/model1.Pic" << "OLD.Pic" << "No such file";
+        QTest::newRow("failed: too long for the folder") << QString(300, u'x') << "OLD.Pic" << "too long";
+        QTest::newRow("failed: the disk is full, also for copies") << "full.Pic" << "OLD.Pic" << "disk is full";
     }
     void saving()
     {
         QFETCH(QString, chosen);
         QFETCH(QString, name);
+        QFETCH(QString, reason);
         QTemporaryDir dir;
         Program program;
         program.create();
@@ -88,11 +95,19 @@ private slots:
             QVERIFY(!Shapes::existing()->isVisible());
             proposed = QFileInfo(static_cast<QFileDialog &>(d).selectedFiles().value(0)).fileName();
         }, chosen.isEmpty() ? D::cancel() : D::typeFile(dir.filePath(chosen)))};
-        const bool fails = !chosen.isEmpty() && name == "OLD.Pic";
-        if (fails)
+        const bool fails = !reason.isEmpty(), full = reason.contains("full");
+        if (fails) {
             answers.push_back(D::exitMessage());
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("was not saved: .*" + reason));
+        }
         DialogScript script(answers);
+        rlimit previous{};
+        getrlimit(RLIMIT_FSIZE, &previous);
+        const rlimit tight{full ? 512 : previous.rlim_cur, previous.rlim_max};
+        std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &tight); // as on a full disk
         display()->FileSave_Click();
+        setrlimit(RLIMIT_FSIZE, &previous);
         QVERIFY(script.allAnswered());
         QCOMPARE(proposed, QStringLiteral("OLD.Pic"));
         QCOMPARE(script.asked.back(), fails ? "AMsgbox:  Bad Filename. Must be in the form MYFILE.PIC" : "QFileDialog: save");
@@ -100,7 +115,7 @@ private slots:
                  name == "model1.Pic" ? model({{0, "12,45,0"}, {2, "0,3,0"}}) : QByteArray("<none>"));
         QCOMPARE(g.ModelFileName, name);
         QCOMPARE(program.frame->windowTitle(), caption(name));
-        QCOMPARE(g.ModelChanged, 0);
+        QCOMPARE(g.ModelChanged, full ? 1 : 0);
         QCOMPARE(g.FileChoice, 0);
         QCOMPARE(g.ModelFilePath, QString());
         QVERIFY(Shapes::existing()->isVisible());

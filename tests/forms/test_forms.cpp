@@ -1,5 +1,5 @@
-// The window kit under fast hands: a shortcut that arrives for a window a modal dialog blocks, and a
-// dialog asked for again from inside its own wait.
+// The window kit under fast hands: one command at a time, and a dialog asked for again from inside
+// its own wait.
 
 #include "forms/controls.h"
 #include "forms/formhost.h"
@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QShortcutEvent>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 class Probe : public QDialog, public SingleForm<Probe> {
@@ -29,30 +30,64 @@ bool shortcutGetsThrough(QObject *target)
     QShortcutEvent event(QKeySequence(QStringLiteral("Alt+C")), 0);
     return !QCoreApplication::sendEvent(target, &event);
 }
+
+// Runs the event loop past the click an access key arms now, a tenth of a second later.
+void waitPastArmedClicks()
+{
+    bool past = false;
+    QTimer::singleShot(150, [&past] { past = true; });
+    QTRY_VERIFY(past);
+}
+
+enum Armed { NoCommandWaits, BeforeTheDialog, OwnButton, AfterItClosed, InsideANestedDialog };
 } // namespace
 
 class TestForms : public QObject {
     Q_OBJECT
 private slots:
-    void aModalDialogKeepsShortcutsFromTheWindowsItBlocks()
+    // While a command waits in a dialog, only that dialog, the innermost, takes shortcuts; and an
+    // access key, which clicks its button a tenth of a second later, clicks only a button of it.
+    void oneCommandAtATime_data()
     {
+        QTest::addColumn<int>("armed");
+        QTest::newRow("no command waits") << int(NoCommandWaits);
+        QTest::newRow("armed before the dialog opened") << int(BeforeTheDialog);
+        QTest::newRow("the dialog's own button") << int(OwnButton);
+        QTest::newRow("armed after the dialog closed, its command still running") << int(AfterItClosed);
+        QTest::newRow("the dialog's button, in a dialog it opened") << int(InsideANestedDialog);
+    }
+    void oneCommandAtATime()
+    {
+        QFETCH(int, armed);
         QWidget frame;
-        auto *command = new QPushButton(QStringLiteral("&Create"), &frame);
+        QPushButton *command = Controls::button(&frame, "Exit1", QStringLiteral("E&xit"), {0, 600, 900, 300});
         frame.show();
-        QDialog dialog;
-        auto *own = new QPushButton(QStringLiteral("&Yes"), &dialog);
-        dialog.setModal(true);
-        bool blocked = false, ownPasses = false;
+        QDialog dialog, inner;
+        QPushButton *own = Controls::button(&dialog, "AllNo", QStringLiteral("&No"), {0, 600, 900, 300});
+        dialog.setModal(true), inner.setModal(true);
+        QPushButton *button = armed == OwnButton || armed == InsideANestedDialog ? own : command;
+        QSignalSpy clicked(button, &QPushButton::clicked);
+        bool shortcut = shortcutGetsThrough(button);
+        if (armed == NoCommandWaits || armed == BeforeTheDialog)
+            command->animateClick();
         Modal::setAnswerer([&](QDialog &d) {
             d.show();
-            blocked = !shortcutGetsThrough(command);
-            ownPasses = shortcutGetsThrough(own);
+            if (armed == AfterItClosed)
+                d.hide();
+            if (&d == &dialog && armed != BeforeTheDialog)
+                button->animateClick();
+            if (&d == &dialog && armed == InsideANestedDialog)
+                return Modal::exec(inner);
+            shortcut = shortcutGetsThrough(button);
+            waitPastArmedClicks();
         });
-        Modal::exec(dialog);
+        if (armed != NoCommandWaits)
+            Modal::exec(dialog);
         Modal::setAnswerer(nullptr);
-        QVERIFY(blocked);
-        QVERIFY(ownPasses);
-        QVERIFY(shortcutGetsThrough(command)); // and nothing is blocked once it has closed
+        waitPastArmedClicks(); // and a dropped click does not come later
+        const bool clicks = armed == NoCommandWaits || armed == OwnButton;
+        QCOMPARE(clicked.size(), clicks ? 1 : 0);
+        QCOMPARE(shortcut, clicks);
     }
 
     // An access key first takes the focus from the box, whose leaving may close the window: a

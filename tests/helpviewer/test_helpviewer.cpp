@@ -12,10 +12,14 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QLocalServer>
+#include <QLocalSocket>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 static const QString kHelpFile = QStringLiteral(BRICKLOOM_HELP_FILE);
 
@@ -137,29 +141,43 @@ private slots:
         second.openFile(file, 4);
         QVERIFY(HelpRequest::handOver(file, 7));
         QTRY_COMPARE(second.currentTopic(), 7);
+
+        // A line longer than any request is none: the viewer closes that connection.
+        QLocalSocket flood;
+        flood.connectToServer(HelpRequest::socketPath(file));
+        QVERIFY(flood.waitForConnected(1000) && flood.write(QByteArray(100000, '7')) > 0);
+        QTRY_COMPARE(flood.state(), QLocalSocket::UnconnectedState);
     }
 
-    void channelInTheRuntimeFolder()
+    // The channel lies in the session's runtime folder, or else in a folder of the user's own that
+    // nobody else made or can enter. Where there is no such place, the viewer works alone.
+    void aPrivatePlaceForTheChannel()
     {
-        const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
-        const auto restore = qScopeGuard([&] { qputenv("XDG_RUNTIME_DIR", saved); });
-        QTemporaryDir runtime;
+        const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR"), savedTmp = qgetenv("TMPDIR");
+        const auto restore = qScopeGuard([&] { qputenv("XDG_RUNTIME_DIR", savedRuntime), qputenv("TMPDIR", savedTmp); });
+        QTemporaryDir runtime, tmp;
+        qputenv("TMPDIR", tmp.path().toLocal8Bit());
         qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
-        const QString name = HelpRequest::socketPath(kHelpFile);
-        QVERIFY(name.startsWith(runtime.path() + QStringLiteral("/brickloom-help-")));
+        QVERIFY(HelpRequest::socketPath(kHelpFile).startsWith(runtime.path() + QStringLiteral("/brickloom-help-")));
 
-        // Where the socket's path would not fit, or there is no such folder, it goes to the temp folder.
-        const QString deep = runtime.path() + u'/' + QString(90, u'd');
+        // Where the socket's path would not fit, or there is no such folder.
+        const QString deep = runtime.filePath(QString(90, u'd')), own = tmp.filePath(QStringLiteral("brickloom-%1").arg(getuid()));
         QVERIFY(QDir().mkpath(deep));
-        qputenv("XDG_RUNTIME_DIR", deep.toLocal8Bit());
-        QVERIFY(HelpRequest::socketPath(kHelpFile).startsWith(QDir::tempPath() + QStringLiteral("/brickloom-help-")));
-        qputenv("XDG_RUNTIME_DIR", QByteArray(runtime.path().toLocal8Bit() + "/gone"));
-        QVERIFY(HelpRequest::socketPath(kHelpFile).startsWith(QDir::tempPath() + QStringLiteral("/brickloom-help-")));
+        for (const QString &elsewhere : {deep, runtime.filePath(QStringLiteral("gone")), QString()}) {
+            qputenv("XDG_RUNTIME_DIR", elsewhere.toLocal8Bit());
+            QVERIFY(HelpRequest::socketPath(kHelpFile).startsWith(own + QStringLiteral("/brickloom-help-")));
+        }
+        QCOMPARE(QFile::permissions(own) & QFile::Permissions(0x77), QFile::Permissions()); // nothing for group and others
 
-        QLocalServer server;
-        qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
-        QVERIFY(server.listen(name));
-        QVERIFY(QFileInfo(name).exists());
+        // Opened to others, another user's (only root can give one away), or a link: refused.
+        const QByteArray folder = QFile::encodeName(own);
+        QVERIFY(::chmod(folder, 0755) == 0 && HelpRequest::socketPath(kHelpFile).isEmpty() && ::chmod(folder, 0700) == 0);
+        if (::chown(folder, getuid() + 1, -1) == 0)
+            QVERIFY(HelpRequest::socketPath(kHelpFile).isEmpty() && ::chown(folder, getuid(), -1) == 0);
+        QVERIFY(QDir().rename(own, own + "-real") && QFile::link(own + "-real", own) && HelpRequest::socketPath(kHelpFile).isEmpty());
+        HelpViewer viewer;
+        QVERIFY(viewer.claimChannel(kHelpFile, 3));
+        QVERIFY(!HelpRequest::handOver(kHelpFile, 4));
     }
 };
 

@@ -232,7 +232,12 @@ private slots:
         g.CellShape[3][3] = 55;
         g.ModelFileName = QStringLiteral("M.Pic");
         program.frame->updateCaption();
-        std::vector<D::Answer> answers{yes ? D::yes() : D::no()};
+        const auto escape = [](QDialog &d) { // no answer: only the two buttons answer
+            d.show();
+            QTest::keyClick(d.findChild<QPushButton *>("AllYes"), Qt::Key_Escape);
+            QVERIFY(d.isVisible());
+        };
+        std::vector<D::Answer> answers{D::inspect(escape, yes ? D::yes() : D::no())};
         if (way == Clear)
             answers.insert(answers.begin(), D::click("ClearCmd"));
         DialogScript script(answers);

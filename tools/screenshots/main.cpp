@@ -30,13 +30,14 @@ void save(const QImage &image, const QString &dir, const QString &name)
     std::printf("%s\n", qPrintable(path));
 }
 
-// Opens a window with `keys`, takes its picture with its frame, and closes it with Escape.
-void dialog(const QString &keys, const QString &caption, const QString &dir, const QString &name)
+// Opens a window with `keys`, takes its picture with its frame, and closes it with `closer`.
+void dialog(const QString &keys, const QString &caption, const QString &dir, const QString &name,
+            const QString &closer = QStringLiteral("Escape"))
 {
     key(keys);
     const QString id = waitForWindow(caption);
     save(id.isEmpty() ? QImage() : steadyGrab(frameRect(id)), dir, name);
-    key(QStringLiteral("Escape"));
+    key(closer);
     windowGone(caption);
 }
 
@@ -71,7 +72,7 @@ int main(int argc, char *argv[])
             key(QStringLiteral("alt+c"));
             const QString palette = waitForWindow(QStringLiteral("^Shapes$"));
             dialog(QStringLiteral("alt+u"), QStringLiteral("^Select$"), out, QStringLiteral("undo.png"));
-            dialog(QStringLiteral("alt+p"), QStringLiteral("^Help$"), out, QStringLiteral("question.png"));
+            dialog(QStringLiteral("alt+p"), QStringLiteral("^Help$"), out, QStringLiteral("question.png"), QStringLiteral("alt+n"));
 
             // The palette's help panel, opened with the mouse: the palette never takes the keyboard.
             const QPoint help = centre(clientRect(palette), 635, 5400, 850, 300);
