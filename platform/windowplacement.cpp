@@ -96,6 +96,9 @@ public:
             window_->move(corner); // as if it had no frame, until the window manager has spoken
     }
 
+    // Where the frame's corner is going while a placement is under way.
+    std::optional<QPoint> pendingCorner() const { return listening_ ? std::optional<QPoint>(corner_) : std::nullopt; }
+
     bool nativeEventFilter(const QByteArray &type, void *message, qintptr *) override
     {
         const WId own = window_->internalWinId();
@@ -179,7 +182,12 @@ void moveFrameTo(QWidget *window, QPoint screenPixel)
 QRect frameGeometry(const QWidget *window)
 {
     const std::optional<QMargins> extents = window->isVisible() ? frameExtents(window) : std::nullopt;
-    return extents ? window->geometry().marginsAdded(*extents) : window->frameGeometry();
+    QRect frame = extents ? window->geometry().marginsAdded(*extents) : window->frameGeometry();
+    // A window on its way stands where it is going: Qt's idea of the client area lags behind.
+    if (const QObject *placer = window->findChild<QObject *>(QLatin1String(FramePlacer::kName), Qt::FindDirectChildrenOnly))
+        if (const std::optional<QPoint> corner = static_cast<const FramePlacer *>(placer)->pendingCorner())
+            frame.moveTopLeft(*corner);
+    return frame;
 }
 
 } // namespace WindowPlacement
