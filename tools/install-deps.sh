@@ -6,8 +6,9 @@ set -euo pipefail
 
 build_pkgs=(cmake ninja-build g++ make qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
             libgl-dev libglx-dev libegl-dev fonts-dejavu-core fonts-liberation2)
-# Real-window tests, printing through a CUPS queue, checks of the installed tree.
-test_pkgs=(xvfb openbox xdotool x11-utils libxkbcommon-x11-0
+# Real-window tests, printing through a CUPS queue, checks of the installed tree; the start-up
+# benchmark watches the X server through its DAMAGE extension (libxcb-damage0-dev).
+test_pkgs=(xvfb openbox xdotool x11-utils libxkbcommon-x11-0 libxcb-damage0-dev
            cups cups-client cups-bsd poppler-utils shared-mime-info
            desktop-file-utils appstream)
 # Real-window tests on a Wayland session.
