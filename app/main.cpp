@@ -14,7 +14,9 @@ int main(int argc, char *argv[])
 {
     if (!DisplayChoice::prepare(argc, argv))
         return 1;
+    Startup::FontPreload fonts;
     QApplication app(argc, argv);
+    fonts.applicationReady();
     Startup::configureApplication();
 
     // A model file handed over by the desktop ("Open with"). Resolved now: the main menu is
@@ -25,6 +27,7 @@ int main(int argc, char *argv[])
     MDIContainer *frame = MDIContainer::instance();
     WindowPlacement::moveFrameTo(frame, QGuiApplication::primaryScreen()->availableGeometry().topLeft());
     frame->show();
+    Startup::paintAhead(frame);
     if (!model.isEmpty()) {
         QTimer::singleShot(0, frame, [model] {
             if (MainMenu *menu = MainMenu::existing())
@@ -34,6 +37,7 @@ int main(int argc, char *argv[])
         });
     }
     const int result = QApplication::exec();
+    fonts.finish();
     delete MDIContainer::existing();
     return result;
 }

@@ -64,6 +64,9 @@ int refused()
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    // No plugins: the PNG writer is built into Qt, and looking for image plugins would load every
+    // one of them (a file manager runs this once for each model it shows).
+    QCoreApplication::setLibraryPaths({});
     QStringList files;
     bool white = false;
     bool grid = true;
