@@ -1,6 +1,7 @@
 #include "app/mainmenu.h"
 #include "app/mdicontainer.h"
 #include "app/startup.h"
+#include "forms/paintahead.h"
 #include "platform/displaychoice.h"
 #include "platform/windowplacement.h"
 #include "workarea/display.h"
@@ -27,7 +28,7 @@ int main(int argc, char *argv[])
     MDIContainer *frame = MDIContainer::instance();
     WindowPlacement::moveFrameTo(frame, QGuiApplication::primaryScreen()->availableGeometry().topLeft());
     frame->show();
-    Startup::paintAhead(frame);
+    PaintAhead::now(frame);
     if (!model.isEmpty()) {
         QTimer::singleShot(0, frame, [model] {
             if (MainMenu *menu = MainMenu::existing())

@@ -7,7 +7,6 @@
 #include <QFontDatabase>
 #include <QIcon>
 #include <QIconEngine>
-#include <QImage>
 #include <QMdiSubWindow>
 #include <QPixmap>
 #include <QPointer>
@@ -15,7 +14,6 @@
 #include <QStyleFactory>
 #include <fontconfig/fontconfig.h>
 #include <functional>
-#include <xcb/xcb.h>
 
 namespace Startup {
 
@@ -93,17 +91,6 @@ void configureApplication()
     // The windows' own face as everyone's default too: one font fewer to find and load.
     QApplication::setFont(UiFont::sansSerif(8.25));
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(ShapeIcons::programIcon())));
-}
-
-void paintAhead(QWidget *window)
-{
-    // The request to map the window goes out first, so that the window manager works meanwhile.
-    if (const auto *x11 = qApp->nativeInterface<QNativeInterface::QX11Application>())
-        xcb_flush(x11->connection());
-    const qreal ratio = window->devicePixelRatioF();
-    QImage image(window->size() * ratio, QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
-    window->render(&image);
 }
 
 FontPreload::FontPreload()

@@ -6,16 +6,9 @@
 #include <mutex>
 #include <thread>
 
-class QWidget;
-
 namespace Startup {
 
 void configureApplication();
-
-// Draws a window that has just been shown once off the screen, while the window manager maps it:
-// what its first paint needs (the fonts, their glyphs, the style's pictures) is then made by the
-// time the window is exposed, and the first paint only copies it.
-void paintAhead(QWidget *window);
 
 // Finding the fonts is the largest single cost of the first paint: the system's font
 // configuration is parsed and every installed font listed. This does it on a second processor

@@ -5,6 +5,7 @@
 #include "app/mainmenu.h"
 #include "app/mdicontainer.h"
 #include "app/startup.h"
+#include "forms/paintahead.h"
 #include "bench/firstpaint.h"
 #include "palette/shapeicons.h"
 #include "palette/shapes.h"
@@ -65,7 +66,7 @@ int main(int argc, char *argv[])
 
     frame->show();
     milestones.mark("shown");
-    Startup::paintAhead(frame);
+    PaintAhead::now(frame);
     milestones.mark("painted ahead");
     const int result = QApplication::exec();
     fonts.finish();

@@ -139,6 +139,7 @@ int main(int argc, char *argv[])
         fail("pidfd_open failed");
 
     std::map<xcb_window_t, Window> windows;
+    std::map<xcb_window_t, xcb_window_t> frameOf; // the window manager's frame -> the window in it
     std::vector<xcb_window_t> mapped; // in the order they were mapped
     long long eventNo = 0;
     long long mappedUs = -1, paintedUs = -1, exitedUs = -1, peakKb = -1;
@@ -189,12 +190,20 @@ int main(int argc, char *argv[])
                 xcb_damage_create(c, xcb_generate_id(c), e->window, XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
                 xcb_flush(c);
             }
+        } else if (type == XCB_REPARENT_NOTIFY) {
+            // The window manager puts a window into a frame of its own before mapping it.
+            const auto *e = reinterpret_cast<xcb_reparent_notify_event_t *>(ev);
+            if (windows.count(e->window) && e->parent != root)
+                frameOf[e->parent] = e->window;
         } else if (type == XCB_MAP_NOTIFY) {
+            // The window's own map may come before our watch on it does; its frame's, a child of the
+            // root, always comes to us.
             const auto *e = reinterpret_cast<xcb_map_notify_event_t *>(ev);
-            auto w = windows.find(e->window);
+            const auto framed = frameOf.find(e->window);
+            auto w = windows.find(framed != frameOf.end() ? framed->second : e->window);
             if (w != windows.end() && w->second.mappedUs < 0) {
                 w->second.mappedUs = t;
-                mapped.push_back(e->window);
+                mapped.push_back(w->first);
             }
         } else if (type == XCB_DESTROY_NOTIFY) {
             const auto *e = reinterpret_cast<xcb_destroy_notify_event_t *>(ev);
