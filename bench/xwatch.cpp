@@ -187,7 +187,8 @@ int main(int argc, char *argv[])
                 windows[e->window].created = eventNo;
                 const uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
                 xcb_change_window_attributes(c, e->window, XCB_CW_EVENT_MASK, &mask);
-                xcb_damage_create(c, xcb_generate_id(c), e->window, XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
+                // Every drawing is reported, however soon it follows the last one.
+                xcb_damage_create(c, xcb_generate_id(c), e->window, XCB_DAMAGE_REPORT_LEVEL_RAW_RECTANGLES);
                 xcb_flush(c);
             }
         } else if (type == XCB_REPARENT_NOTIFY) {
@@ -214,9 +215,6 @@ int main(int argc, char *argv[])
             auto w = windows.find(e->drawable);
             if (w != windows.end())
                 w->second.damage.emplace_back(eventNo, t);
-            // Emptied again, so that the next drawing reports anew.
-            xcb_damage_subtract(c, e->damage, XCB_NONE, XCB_NONE);
-            xcb_flush(c);
         }
         free(ev);
         check();

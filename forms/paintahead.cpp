@@ -12,9 +12,11 @@ namespace PaintAhead {
 
 void now(QWidget *window)
 {
-    // Only an X11 window manager keeps a window waiting long enough to be worth it.
+    // Only an X11 window manager keeps a window waiting long enough to be worth it. (Qt's offscreen
+    // platform answers for X11 too, without a connection.)
     const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !window->isVisible() || (window->windowHandle() && window->windowHandle()->isExposed()))
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || !x11 || !x11->connection() || !window->isVisible()
+        || (window->windowHandle() && window->windowHandle()->isExposed()))
         return;
     // The request to map the window goes out first, so that the window manager works meanwhile,
     // and the windows already on the screen paint what is due.
