@@ -2,6 +2,7 @@
 #include "app/mdicontainer.h"
 #include "app/startup.h"
 #include "files/filenames.h"
+#include "forms/paintahead.h"
 #include "platform/displaychoice.h"
 #include "platform/windowplacement.h"
 #include "workarea/display.h"
@@ -14,7 +15,9 @@ int main(int argc, char *argv[])
 {
     if (!DisplayChoice::prepare(argc, argv))
         return 1;
+    Startup::FontPreload fonts;
     QApplication app(argc, argv);
+    fonts.applicationReady();
     Startup::configureApplication();
 
     // A model file handed over by the desktop ("Open with"), by its name as the system has it
@@ -25,6 +28,7 @@ int main(int argc, char *argv[])
     MDIContainer *frame = MDIContainer::instance();
     WindowPlacement::moveFrameTo(frame, QGuiApplication::primaryScreen()->availableGeometry().topLeft());
     frame->show();
+    PaintAhead::now(frame);
     if (!model.isEmpty()) {
         QTimer::singleShot(0, frame, [model] {
             if (MainMenu *menu = MainMenu::existing())
@@ -34,6 +38,7 @@ int main(int argc, char *argv[])
         });
     }
     const int result = QApplication::exec();
+    fonts.finish();
     delete MDIContainer::existing();
     return result;
 }

@@ -7,13 +7,16 @@
 #include <QEvent>
 #include <QFile>
 #include <QTimer>
+#include <QWidget>
+#include <QWindow>
 #include <cstdio>
 #include <functional>
 #include <unistd.h>
 #include <vector>
 
-// Calls `then` once every widget picked by one of `wanted` has received its first paint event. The
-// call is queued, so the paint that completes the set has reached the screen before it runs.
+// Calls `then` once every widget picked by one of `wanted` has received its first paint event on
+// the screen (a window drawn into an image before it is exposed does not count). The call is
+// queued, so the paint that completes the set has reached the screen before it runs.
 class FirstPaint : public QObject {
 public:
     using Wanted = std::function<bool(QObject *)>;
@@ -28,7 +31,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() != QEvent::Paint || done_)
+        if (event->type() != QEvent::Paint || done_ || !onScreen(watched))
             return false;
         bool all = true;
         for (size_t i = 0; i < wanted_.size(); ++i) {
@@ -44,6 +47,13 @@ protected:
     }
 
 private:
+    static bool onScreen(QObject *object)
+    {
+        const auto *widget = qobject_cast<QWidget *>(object);
+        const QWindow *window = widget ? widget->window()->windowHandle() : nullptr;
+        return window && window->isExposed();
+    }
+
     std::vector<Wanted> wanted_;
     std::vector<bool> painted_;
     std::function<void()> then_;

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Start-up benchmarks under a real X server with a window manager: the bare Qt window, the program
-# to its main menu, the program through "&Create" to the work area and the palette, and the
-# renderer on a full model. Each whole process is timed from start to exit, the four interleaved,
-# and reported as medians and as ratios to the bare window of the same run.
+# Start-up benchmarks under a real X server with a window manager, measured where the user sees
+# them: bench-xwatch starts each program and watches the X server for the moment its windows are
+# mapped and their first pixels arrive (XDamage). The cases run interleaved round by round, each a
+# fresh process with a fresh home, and are reported as ratios to the bare window of the same round.
 #
-# Usage: bench/run-startup.sh BUILD_DIR [RUNS]
+# Usage: bench/run-startup.sh BUILD_DIR [ROUNDS]
 # Starts its own X server (tools/with-xserver.sh) unless it is already inside one. With
-# BENCH_ROWS=FILE it also appends its figures there, one "label|ms or MB|ratio|target|met" a line.
+# BENCH_ROWS=FILE it also appends its figures there, one "label|ms or MB|ratio|...|target|met" a line.
 set -euo pipefail
 export LC_ALL=C
 
@@ -15,110 +15,122 @@ if [ -z "${BRICKLOOM_BENCH_IN_X:-}" ]; then
   BRICKLOOM_BENCH_IN_X=1 exec "$here/../tools/with-xserver.sh" "$0" "$@"
 fi
 
-build=$(cd "${1:?usage: run-startup.sh BUILD_DIR [RUNS]}" && pwd)
+build=$(cd "${1:?usage: run-startup.sh BUILD_DIR [ROUNDS]}" && pwd)
 runs=${2:-15}
+watch=$build/bench/bench-xwatch
 bare=$build/bench/bench-bare-window
 startup=$build/bench/bench-startup
+program=$build/brickloom
 render=$build/brickloom-render
-for p in "$bare" "$startup" "$render"; do
+for p in "$watch" "$bare" "$startup" "$program" "$render"; do
   [ -x "$p" ] || { echo "run-startup: $p is not built" >&2; exit 1; }
 done
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-# Qt's own settings and the program's data land here, not in the user's.
-export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
 
 # A full model: both layers of every cell filled and every third field set.
 model=$work/FULL.Pic
 awk 'BEGIN { for (c = 0; c < 247; c++) printf "%d,%d,%d\r\n", (2 * c) % 240 + 1, (2 * c + 1) % 240 + 1, c + 1 }' >"$model"
 
-# The processor time, user and system, of all finished children so far, in milliseconds. Another
-# process busy on the machine stretches a run's wall time but not this.
-to_ms() { # 0m0.123s
-  local m=${1%%m*} s=${1#*m}
-  s=${s%s}
-  echo $((10#$m * 60000 + 10#${s%.*} * 1000 + 10#${s#*.}))
-}
-# Sets cpu_ms; `times` must run in this shell, not in a subshell of its own.
-children_cpu_ms() {
-  times >"$work/times"
-  local user sys
-  { read -r _; read -r user sys; } <"$work/times"
-  cpu_ms=$(($(to_ms "$user") + $(to_ms "$sys")))
-}
-
-# run NAME COMMAND...: one timed process. Its wall time in microseconds goes to $work/NAME.us, its
-# processor time in microseconds to $work/NAME.cpu, the peak memory it reports to $work/NAME.kb.
+# run NAME [WATCHER OPTIONS] -- COMMAND...: one watched process with a home of its own, as on a
+# first start. Appends "round painted mapped exited cpu kb" (microseconds, kB) to $work/NAME.runs.
+round=0
 run() {
   local name=$1; shift
-  local t0 t1 c0 c1
-  children_cpu_ms
-  c0=$cpu_ms
-  t0=${EPOCHREALTIME//[!0-9]/}
-  if ! "$@" >/dev/null 2>"$work/err"; then
+  rm -rf "$work/home" && mkdir -p "$work/home"
+  if ! HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local/share \
+       XDG_CACHE_HOME=$work/home/.cache "$watch" -o "$work/result" "$@" >/dev/null 2>"$work/err"; then
     echo "run-startup: $name failed:" >&2; cat "$work/err" >&2; exit 1
   fi
-  t1=${EPOCHREALTIME//[!0-9]/}
-  children_cpu_ms
-  c1=$cpu_ms
-  echo $((t1 - t0)) >>"$work/$name.us"
-  echo $(((c1 - c0) * 1000)) >>"$work/$name.cpu"
-  sed -n 's/^peak_rss_kb=//p' "$work/err" >>"$work/$name.kb"
+  local painted='' mapped='' exited='' cpu='' kb=''
+  while IFS='=' read -r key value; do
+    case $key in
+      painted_us) painted=$value ;; mapped_us) mapped=$value ;; exited_us) exited=$value ;;
+      cpu_us) cpu=$value ;; peak_rss_kb) kb=$value ;;
+    esac
+  done <"$work/result"
+  [ -n "$kb" ] || kb=$(sed -n 's/^peak_rss_kb=//p' "$work/err")
+  # A program the watcher ended has no exit of its own.
+  case " $* " in *" --end "*) exited=- ;; esac
+  echo "$round ${painted:-$exited} ${mapped:--} $exited $cpu ${kb:--}" >>"$work/$name.runs"
   sed -n 's/^milestone //p' "$work/err" >>"$work/$name.milestones"
 }
 
-kinds=(bare text menu workarea render)
+kinds=(bare text menu program workarea render)
 one() {
   case $1 in
-    bare) run bare "$bare" ;;
-    text) run text "$bare" --text ;;
-    menu) run menu "$startup" ;;
-    workarea) run workarea "$startup" --work-area ;;
-    render) run render "$render" "$model" "$work/full.png" ;;
+    bare) run bare -- "$bare" ;;
+    text) run text -- "$bare" --text ;;
+    menu) run menu -- "$startup" ;;
+    # The program itself, ended by the watcher once its main menu is on the screen.
+    program) run program --end -- "$program" ;;
+    workarea) run workarea --windows 2 -- "$startup" --work-area ;;
+    # As a file manager runs it for a preview: its result is the file, there when it exits.
+    render) run render --windows 0 -- "$render" -s 128 "$model" "$work/thumbnail.png" ;;
   esac
 }
 
 # One unrecorded round fills the file cache; then each round starts with another kind, so none of
 # them always follows the same one.
 for k in "${kinds[@]}"; do one "$k"; done
-rm -f "$work"/*.us "$work"/*.kb
-for ((i = 0; i < runs; i++)); do
-  for ((j = 0; j < ${#kinds[@]}; j++)); do one "${kinds[(i + j) % ${#kinds[@]}]}"; done
+rm -f "$work"/*.runs "$work"/*.milestones
+for ((round = 1; round <= runs; round++)); do
+  for ((j = 0; j < ${#kinds[@]}; j++)); do one "${kinds[(round + j) % ${#kinds[@]}]}"; done
 done
 
-median() { sort -n "$1" | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
-
-bare_us=$(median "$work/bare.us")
-bare_cpu=$(median "$work/bare.cpu")
-row() { # LABEL KIND TARGET_RATIO
-  awk -v l="$1" -v us="$(median "$work/$2.us")" -v cpu="$(median "$work/$2.cpu")" -v b="$bare_us" -v bc="$bare_cpu" -v t="$3" 'BEGIN {
-    r = us / b
-    met = (t == "") ? "" : (r <= t ? "yes" : "NO")
-    printf "%s|%.1f ms|%.2f|%.1f ms|%.2f|%s|%s\n", l, us / 1000, r, cpu / 1000, cpu / bc, (t == "") ? "" : "<= " t "x", met }'
+# One row: medians of the case's times and of its per-round ratios to the bare window's, with the
+# ratios' quartiles as the spread. The target is judged on the ratio of the first column.
+row() { # LABEL KIND TARGET_RATIO [BARE_COLUMN]
+  awk -v label="$1" -v target="$3" -v unit="${4:-2}" '
+    function median(a, n,   i, j, t) {
+      for (i = 1; i <= n; i++) for (j = i + 1; j <= n; j++) if (a[j] < a[i]) { t = a[i]; a[i] = a[j]; a[j] = t }
+      return (n % 2) ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
+    }
+    function quartile(a, n, q,   k) { k = 1 + int(q * (n - 1) + 0.5); return a[k] }
+    NR == FNR { b[$1, 2] = $2; b[$1, 3] = $3; b[$1, 4] = $4; b[$1, 5] = $5; next }
+    { n++; for (c = 2; c <= 5; c++) { v[c, n] = $c; r[c, n] = (c == 2) ? $2 / b[$1, unit] : ($c == "-" ? "-" : $c / b[$1, c]) } }
+    END {
+      line = label
+      for (c = 2; c <= 5; c++) {
+        if (v[c, 1] == "-") { line = line "||"; continue }
+        for (i = 1; i <= n; i++) { x[i] = v[c, i]; y[i] = r[c, i] }
+        m = median(x, n); q = median(y, n)
+        line = line sprintf("|%.1f|%.2f", m / 1000, q)
+        if (c == 2) { lo = quartile(y, n, 0.25); hi = quartile(y, n, 0.75); ratio = q; line = line sprintf(" (%.2f-%.2f)", lo, hi) }
+      }
+      met = (target == "") ? "" : (ratio <= target ? "yes" : "NO")
+      print line "|" ((target == "") ? "" : "<= " target "x") "|" met
+    }' "$work/bare.runs" "$work/$2.runs"
 }
+kb() { awk '$6 != "-" { print $6 }' "$work/$1.runs" | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 rows=$work/rows
 {
-  row "start: bare Qt window painted (the unit)" bare ""
-  row "start: bare Qt window with one button (reference)" text ""
-  row "start: main menu painted" menu 1.25
-  row "start: work area and palette painted" workarea 1.35
-  row "renderer on a full model" render 1.2
-  awk -v a="$(median "$work/bare.kb")" -v w="$(median "$work/workarea.kb")" -v m="$(median "$work/menu.kb")" -v t="$(median "$work/text.kb")" 'BEGIN {
-    printf "peak memory: bare Qt window|%.1f MB||||\n", a / 1024
-    printf "peak memory: bare Qt window with one button|%.1f MB|+%.1f MB||||\n", t / 1024, (t - a) / 1024
-    printf "peak memory: main menu|%.1f MB|+%.1f MB||||\n", m / 1024, (m - a) / 1024
-    printf "peak memory: work area and palette|%.1f MB|+%.1f MB|||<= +6 MB|%s\n", w / 1024, (w - a) / 1024, (w - a <= 6 * 1024) ? "yes" : "NO" }'
+  row "start: bare Qt window (the unit)" bare ""
+  row "start: bare window with one button (text alone)" text ""
+  row "start: main menu (bench-startup)" menu 1.2
+  row "start: main menu (brickloom itself)" program 1.2
+  row "start: \"&Create\", work area and palette" workarea 1.35
+  # The renderer draws nothing on the screen: its file is there when it exits.
+  row "brickloom-render -s 128, full model (to exit)" render 0.5
+  awk -v a="$(kb bare)" -v t="$(kb text)" -v m="$(kb program)" -v w="$(kb workarea)" 'BEGIN {
+    printf "peak memory: bare Qt window|%.1f MB|||||||||\n", a / 1024
+    printf "peak memory: bare window with one button|%.1f MB|+%.1f MB||||||||\n", t / 1024, (t - a) / 1024
+    printf "peak memory: main menu (brickloom itself)|%.1f MB|+%.1f MB||||||||\n", m / 1024, (m - a) / 1024
+    printf "peak memory: work area and palette|%.1f MB|+%.1f MB|||||||<= +5 MB|%s\n", w / 1024, (w - a) / 1024, (w - a <= 5 * 1024) ? "yes" : "NO" }'
 } >"$rows"
 
-echo "Start-up, $runs runs of each under Xvfb and openbox: medians of whole processes, start to exit;"
-echo "the target is met or not on wall time, the processor time (user + system) is steadier on a busy machine."
-awk -F'|' 'BEGIN { printf "  %-42s %10s %7s %10s %7s %10s %4s\n", "", "wall", "ratio", "cpu", "ratio", "target", "met" }
-           { printf "  %-42s %10s %7s %10s %7s %10s %4s\n", $1, $2, $3, $4, $5, $6, $7 }' "$rows"
+echo "Start-up at the X server, $runs interleaved rounds under Xvfb and openbox, each run a fresh process"
+echo "with a fresh home, load $(cut -d' ' -f1-3 /proc/loadavg): medians in ms from before the fork, and the"
+echo "median of each round's ratio to the bare window (quartiles of that ratio in brackets)."
+echo "painted: the first pixels of every window of the case reached the X server; mapped: the last of"
+echo "them was mapped; exit: the process ended by itself; cpu: its processor time, user and system."
+awk -F'|' 'BEGIN { printf "  %-48s %8s %18s %8s %6s %8s %6s %8s %6s %10s %4s\n", "", "painted", "ratio", "mapped", "ratio", "exit", "ratio", "cpu", "ratio", "target", "met" }
+           { printf "  %-48s %8s %18s %8s %6s %8s %6s %8s %6s %10s %4s\n", $1, $2, $3, $4, $5, $6, $7, $8, $9, $10, $11 }' "$rows"
 
-# Where the time and the memory went inside each program: milliseconds since main() began and the
-# resident memory then, medians.
+# Where the time and the memory went inside each bench program: milliseconds since main() began and
+# the resident memory then, medians.
 echo "Inside the programs (median ms since main() began / resident MB then):"
 for k in bare text menu workarea; do
   awk -F'|' -v k="$k" '

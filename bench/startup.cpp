@@ -5,9 +5,11 @@
 #include "app/mainmenu.h"
 #include "app/mdicontainer.h"
 #include "app/startup.h"
+#include "forms/paintahead.h"
 #include "bench/firstpaint.h"
 #include "palette/shapeicons.h"
 #include "palette/shapes.h"
+#include "platform/displaychoice.h"
 #include "platform/windowplacement.h"
 #include "workarea/display.h"
 
@@ -20,8 +22,14 @@
 int main(int argc, char *argv[])
 {
     Milestones milestones;
+    if (!DisplayChoice::prepare(argc, argv))
+        return 1;
+    milestones.mark("display chosen");
+    Startup::FontPreload fonts;
     QApplication app(argc, argv);
     milestones.mark("application");
+    fonts.applicationReady();
+    milestones.mark("font configuration read");
     const bool toWorkArea = app.arguments().contains(QStringLiteral("--work-area"));
 
     // From here to exec(), as app/main.cpp.
@@ -58,7 +66,10 @@ int main(int argc, char *argv[])
 
     frame->show();
     milestones.mark("shown");
+    PaintAhead::now(frame);
+    milestones.mark("painted ahead");
     const int result = QApplication::exec();
+    fonts.finish();
     delete MDIContainer::existing();
     milestones.mark("ended");
     milestones.report();

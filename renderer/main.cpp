@@ -70,6 +70,9 @@ int refused()
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    // No plugins: the PNG writer is built into Qt, and looking for image plugins would load every
+    // one of them (a file manager runs this once for each model it shows).
+    QCoreApplication::setLibraryPaths({});
     QCoreApplication::setApplicationVersion(QStringLiteral(BRICKLOOM_VERSION));
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Draws the picture of a model file as the work area shows it."));

@@ -8,8 +8,9 @@ build_pkgs=(cmake ninja-build g++ make qt6-base-dev qt6-base-dev-tools qt6-qpa-p
             libgl-dev libglx-dev libegl-dev fonts-dejavu-core fonts-liberation2)
 # Real-window tests, printing through a CUPS queue, checks of the installed tree; the installed
 # program on an XFCE desktop: its window manager (with its settings service), its thumbnail
-# service, and xdg-open, which opens files there through gio.
-test_pkgs=(xvfb openbox xdotool x11-utils libxkbcommon-x11-0
+# service, and xdg-open, which opens files there through gio. The start-up benchmark watches the
+# X server through its DAMAGE extension (libxcb-damage0-dev).
+test_pkgs=(xvfb openbox xdotool x11-utils libxkbcommon-x11-0 libxcb-damage0-dev
            cups cups-client cups-bsd poppler-utils shared-mime-info
            desktop-file-utils appstream
            xfwm4 xfconf tumbler dbus xdg-utils libglib2.0-bin)

@@ -2,6 +2,7 @@
 // as the main menu reads it, the help, the frame's layouts, and what keys, clicks, the close box
 // and a change of window do in the dialogs.
 
+#include "app/startup.h"
 #include "forms/controls.h"
 #include "forms/activation.h"
 #include "helpviewer/helpchannel.h"
@@ -16,6 +17,9 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QSignalSpy>
+#include <QMenu>
+#include <QStyle>
+#include <QStyleFactory>
 
 namespace {
 QString settingsFile() { return QCoreApplication::applicationDirPath() + QStringLiteral("/Personal.qzt"); }
@@ -278,6 +282,30 @@ private slots:
         }, refused);
         QCOMPARE(int(MGLOBAL::instance().UndoDepth), depth);
         QCOMPARE(settingsBytes(), file);
+    }
+
+    // Start-up as the program does it, last since it sets the program's style: a font preload
+    // ends whether or not it was told of the application, and the icons of a child window's menu,
+    // made only when shown, are the style's own.
+    void startupAsTheProgramDoesIt()
+    {
+        { Startup::FontPreload untold; }
+        Startup::FontPreload fonts;
+        fonts.applicationReady();
+        fonts.finish();
+        Startup::configureApplication();
+        Program program;
+        const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+        QList<QImage> expected;
+        for (auto icon : {QStyle::SP_TitleBarNormalButton, QStyle::SP_TitleBarMinButton, QStyle::SP_TitleBarMaxButton,
+                          QStyle::SP_TitleBarCloseButton})
+            expected << fusion->standardIcon(icon).pixmap(16).toImage();
+        QList<QImage> shown;
+        for (QAction *action : qobject_cast<QMdiSubWindow *>(MainMenu::existing()->parentWidget())->systemMenu()->actions()) {
+            if (!action->icon().isNull())
+                shown << action->icon().pixmap(16).toImage();
+        }
+        QCOMPARE(shown, expected);
     }
 };
 
