@@ -129,9 +129,9 @@ echo "them was mapped; exit: the process ended by itself; cpu: its processor tim
 awk -F'|' 'BEGIN { printf "  %-48s %8s %18s %8s %6s %8s %6s %8s %6s %10s %4s\n", "", "painted", "ratio", "mapped", "ratio", "exit", "ratio", "cpu", "ratio", "target", "met" }
            { printf "  %-48s %8s %18s %8s %6s %8s %6s %8s %6s %10s %4s\n", $1, $2, $3, $4, $5, $6, $7, $8, $9, $10, $11 }' "$rows"
 
-# Where the time and the memory went inside each bench program: milliseconds since main() began and
-# the resident memory then, medians.
-echo "Inside the programs (median ms since main() began / resident MB then):"
+# Where the time and the memory went inside each bench program: milliseconds since the fork, on the
+# watcher's clock, and the resident memory then, medians.
+echo "Inside the programs (median ms since the fork / resident MB then):"
 for k in bare text menu workarea; do
   awk -F'|' -v k="$k" '
     { if (!($1 in seen)) { seen[$1] = 1; order[++n] = $1 } t[$1, ++c[$1]] = $2; m[$1, c[$1]] = $3 }

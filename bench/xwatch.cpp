@@ -126,6 +126,8 @@ int main(int argc, char *argv[])
     }
 
     const long long startUs = nowUs();
+    // The bench programs time their own steps from here too, on the same clock.
+    setenv("BRICKLOOM_BENCH_FORK_US", std::to_string(startUs).c_str(), 1);
     const pid_t pid = fork();
     if (pid < 0)
         fail("fork failed");
