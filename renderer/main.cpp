@@ -24,7 +24,12 @@ namespace {
 constexpr int kBadArguments = 1;
 constexpr int kRefusedModel = 2;
 constexpr int kNotWritten = 3;
+// Light compression for a picture to keep; none for a file manager's preview (normal and large
+// previews are at most 256 pixels a side), whose service reads the file once and stores the
+// picture itself: packing it would take longer than drawing it.
 constexpr int kPngQuality = 80;
+constexpr int kPreviewSide = 256;
+constexpr int kPreviewQuality = 100;
 // Enough for any preview or poster; far beyond it the picture would no longer fit in memory.
 constexpr int kMaxSize = 8192;
 
@@ -114,13 +119,13 @@ int main(int argc, char *argv[])
                                                 !parser.isSet(noGridOption));
     if (size > 0)
         image = scaledTo(image, size);
-    // Light compression: most of the time would otherwise go into packing the PNG tighter.
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     QString error;
+    const bool preview = std::max(image.width(), image.height()) <= kPreviewSide;
     // A file its caller made is written into: a thumbnail service reads it through its own handle.
-    if (!image.save(&buffer, "PNG", kPngQuality) || !SaveFile::write(files[1], png, &error, {.fillInEmpty = true})) {
+    if (!image.save(&buffer, "PNG", preview ? kPreviewQuality : kPngQuality) || !SaveFile::write(files[1], png, &error, {.fillInEmpty = true})) {
         std::fprintf(stderr, "brickloom-render: cannot write %s: %s\n", FileNames::toLocal(files[1]).constData(),
                      qPrintable(error));
         return kNotWritten;
