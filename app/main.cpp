@@ -15,9 +15,7 @@ int main(int argc, char *argv[])
 {
     if (!DisplayChoice::prepare(argc, argv))
         return 1;
-    Startup::FontPreload fonts;
     QApplication app(argc, argv);
-    fonts.applicationReady();
     Startup::configureApplication();
 
     // A model file handed over by the desktop ("Open with"), by its name as the system has it
@@ -38,7 +36,6 @@ int main(int argc, char *argv[])
         });
     }
     const int result = QApplication::exec();
-    fonts.finish();
     delete MDIContainer::existing();
     return result;
 }

@@ -4,7 +4,6 @@
 #include "forms/uifont.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QIcon>
 #include <QIconEngine>
 #include <QMdiSubWindow>
@@ -12,7 +11,6 @@
 #include <QPointer>
 #include <QProxyStyle>
 #include <QStyleFactory>
-#include <fontconfig/fontconfig.h>
 #include <functional>
 
 namespace Startup {
@@ -91,49 +89,6 @@ void configureApplication()
     // The windows' own face as everyone's default too: one font fewer to find and load.
     QApplication::setFont(UiFont::sansSerif(8.25));
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(ShapeIcons::programIcon())));
-}
-
-FontPreload::FontPreload()
-    : thread_([this] { run(); })
-{
-}
-
-void FontPreload::run()
-{
-    // fontconfig keeps what it read for the whole process; Qt's font database finds it there.
-    FcInit();
-    std::unique_lock lock(mutex_);
-    if (step_ == Step::Reading)
-        step_ = Step::ConfigurationRead;
-    changed_.notify_all();
-    changed_.wait(lock, [this] { return step_ != Step::ConfigurationRead; });
-    if (step_ != Step::Fill)
-        return;
-    lock.unlock();
-    // Qt's font database guards itself: a paint that needs it meanwhile waits for this.
-    QFontDatabase::families();
-}
-
-void FontPreload::applicationReady()
-{
-    std::unique_lock lock(mutex_);
-    changed_.wait(lock, [this] { return step_ != Step::Reading; });
-    if (step_ == Step::ConfigurationRead) {
-        step_ = Step::Fill;
-        changed_.notify_all();
-    }
-}
-
-void FontPreload::finish()
-{
-    {
-        std::lock_guard lock(mutex_);
-        if (step_ != Step::Fill)
-            step_ = Step::Stop;
-        changed_.notify_all();
-    }
-    if (thread_.joinable())
-        thread_.join();
 }
 
 } // namespace Startup

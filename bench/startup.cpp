@@ -25,11 +25,8 @@ int main(int argc, char *argv[])
     if (!DisplayChoice::prepare(argc, argv))
         return 1;
     milestones.mark("display chosen");
-    Startup::FontPreload fonts;
     QApplication app(argc, argv);
     milestones.mark("application");
-    fonts.applicationReady();
-    milestones.mark("font configuration read");
     const bool toWorkArea = app.arguments().contains(QStringLiteral("--work-area"));
 
     // From here to exec(), as app/main.cpp.
@@ -69,7 +66,6 @@ int main(int argc, char *argv[])
     PaintAhead::now(frame);
     milestones.mark("painted ahead");
     const int result = QApplication::exec();
-    fonts.finish();
     delete MDIContainer::existing();
     milestones.mark("ended");
     milestones.report();

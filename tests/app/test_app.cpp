@@ -284,15 +284,10 @@ private slots:
         QCOMPARE(settingsBytes(), file);
     }
 
-    // Start-up as the program does it, last since it sets the program's style: a font preload
-    // ends whether or not it was told of the application, and the icons of a child window's menu,
-    // made only when shown, are the style's own.
+    // Start-up as the program does it, last since it sets the program's style: the icons of a
+    // child window's menu, made only when shown, are the style's own.
     void startupAsTheProgramDoesIt()
     {
-        { Startup::FontPreload untold; }
-        Startup::FontPreload fonts;
-        fonts.applicationReady();
-        fonts.finish();
         Startup::configureApplication();
         Program program;
         const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
