@@ -109,7 +109,7 @@ bool MDIContainer::largeLayout() const
 
 QPoint MDIContainer::frameTopLeft() const
 {
-    return WindowPlacement::frameGeometry(this).topLeft();
+    return WindowPlacement::framePosition(this);
 }
 
 void MDIContainer::showMessage()

@@ -85,6 +85,10 @@ public:
 
     void place(QPoint corner)
     {
+        // A placement to this very corner goes on as it is: asking the X server now would wait
+        // for the window manager, which holds the server while it takes in a window just shown.
+        if (listening_ && corner == corner_)
+            return;
         corner_ = corner;
         placings_ = 0;
         if (!listening_)
@@ -179,15 +183,29 @@ void moveFrameTo(QWidget *window, QPoint screenPixel)
     static_cast<FramePlacer *>(placer)->place(screenPixel);
 }
 
+namespace {
+std::optional<QPoint> pendingCorner(const QWidget *window)
+{
+    const QObject *placer = window->findChild<QObject *>(QLatin1String(FramePlacer::kName), Qt::FindDirectChildrenOnly);
+    return placer ? static_cast<const FramePlacer *>(placer)->pendingCorner() : std::nullopt;
+}
+} // namespace
+
 QRect frameGeometry(const QWidget *window)
 {
     const std::optional<QMargins> extents = window->isVisible() ? frameExtents(window) : std::nullopt;
     QRect frame = extents ? window->geometry().marginsAdded(*extents) : window->frameGeometry();
     // A window on its way stands where it is going: Qt's idea of the client area lags behind.
-    if (const QObject *placer = window->findChild<QObject *>(QLatin1String(FramePlacer::kName), Qt::FindDirectChildrenOnly))
-        if (const std::optional<QPoint> corner = static_cast<const FramePlacer *>(placer)->pendingCorner())
-            frame.moveTopLeft(*corner);
+    if (const std::optional<QPoint> corner = pendingCorner(window))
+        frame.moveTopLeft(*corner);
     return frame;
+}
+
+QPoint framePosition(const QWidget *window)
+{
+    if (const std::optional<QPoint> corner = pendingCorner(window))
+        return *corner;
+    return frameGeometry(window).topLeft();
 }
 
 } // namespace WindowPlacement

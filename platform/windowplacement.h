@@ -19,4 +19,9 @@ void moveFrameTo(QWidget *window, QPoint screenPixel);
 // manager's word, what Qt believes.
 QRect frameGeometry(const QWidget *window);
 
+// The top-left corner of that frame. A window being placed stands where it is going, which needs
+// no word from the X server: a window just shown is not kept waiting while the window manager
+// takes it in.
+QPoint framePosition(const QWidget *window);
+
 } // namespace WindowPlacement

@@ -118,7 +118,7 @@ void Display::DrawGrids()
     update();
     if (g.GridState == Grid::Shown) {
         Shapes *palette = Shapes::instance();
-        const QRect frame = WindowPlacement::frameGeometry(palette);
+        const QPoint frame = WindowPlacement::framePosition(palette);
         User32::SetWindowPos(palette, User32::HWND_TOPMOST, Twips::toPx(Twips::toTwips(frame.x())),
                              Twips::toPx(Twips::toTwips(frame.y())), Twips::toPx(Shapes::kWidth),
                              Twips::toPx(Shapes::kHeight), User32::SWP_SHOWWINDOW | User32::SWP_NOACTIVATE);
