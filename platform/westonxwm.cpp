@@ -34,10 +34,27 @@ Reply<T> reply(T *(*get)(xcb_connection_t *, Cookie, xcb_generic_error_t **), xc
     return answer;
 }
 
-xcb_atom_t atom(xcb_connection_t *c, const char *name)
+struct Atoms {
+    xcb_atom_t wmCheck, wmName, utf8;
+};
+
+// An atom's number lasts as long as the server: the three are asked for once, in one round trip
+// (the palette asks whenever it is made, and it is made while its work area opens).
+const Atoms &atoms(xcb_connection_t *c)
 {
-    const auto answer = reply(xcb_intern_atom_reply, c, xcb_intern_atom(c, 0, uint16_t(std::strlen(name)), name));
-    return answer ? answer->atom : xcb_atom_t(XCB_ATOM_NONE);
+    static const Atoms known = [c] {
+        const char *const names[] = {"_NET_SUPPORTING_WM_CHECK", "_NET_WM_NAME", "UTF8_STRING"};
+        xcb_intern_atom_cookie_t cookies[3];
+        for (int i = 0; i < 3; ++i)
+            cookies[i] = xcb_intern_atom(c, 0, uint16_t(std::strlen(names[i])), names[i]);
+        xcb_atom_t found[3];
+        for (int i = 0; i < 3; ++i) {
+            const auto answer = reply(xcb_intern_atom_reply, c, cookies[i]);
+            found[i] = answer ? answer->atom : xcb_atom_t(XCB_ATOM_NONE);
+        }
+        return Atoms{found[0], found[1], found[2]};
+    }();
+    return known;
 }
 
 QByteArray property(xcb_connection_t *c, xcb_window_t window, xcb_atom_t name, xcb_atom_t type)
@@ -122,12 +139,13 @@ bool isRunning()
         return false;
     // Xwayland has one screen.
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-    const QByteArray check = property(c, root, atom(c, "_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW);
+    const Atoms &atom = atoms(c);
+    const QByteArray check = property(c, root, atom.wmCheck, XCB_ATOM_WINDOW);
     if (check.size() != sizeof(xcb_window_t))
         return false;
     xcb_window_t wm;
     std::memcpy(&wm, check.constData(), sizeof wm);
-    return property(c, wm, atom(c, "_NET_WM_NAME"), atom(c, "UTF8_STRING")) == "Weston WM";
+    return property(c, wm, atom.wmName, atom.utf8) == "Weston WM";
 }
 
 void keepAbove(QWidget *tool, QWidget *owner)
