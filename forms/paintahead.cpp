@@ -2,8 +2,6 @@
 
 #include <QGuiApplication>
 #include <QImage>
-#include <QPointer>
-#include <QTimer>
 #include <QWindow>
 #include <QWidget>
 #include <xcb/xcb.h>
@@ -18,22 +16,12 @@ void now(QWidget *window)
     if (QGuiApplication::platformName() != QLatin1String("xcb") || !x11 || !x11->connection() || !window->isVisible()
         || (window->windowHandle() && window->windowHandle()->isExposed()))
         return;
-    // The request to map the window goes out first, so that the window manager works meanwhile,
-    // and the windows already on the screen paint what is due.
+    // The request to map the window goes out first, so that the window manager works meanwhile.
     xcb_flush(x11->connection());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
     const qreal ratio = window->devicePixelRatioF();
     QImage image(window->size() * ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
     window->render(&image);
-}
-
-void soon(QWidget *window)
-{
-    QTimer::singleShot(0, window, [window = QPointer<QWidget>(window)] {
-        if (window)
-            now(window);
-    });
 }
 
 } // namespace PaintAhead

@@ -2,7 +2,8 @@
 // A window that has just been shown waits for the window manager to map it before it can paint.
 // Meanwhile it is drawn once into an image, so that what its first paint needs (the fonts and
 // their glyphs, the style's pictures) is made by the time it is exposed, and the first paint on
-// the screen only copies it.
+// the screen only copies it. The program's first window alone: for a window shown later, such as
+// the palette, it gained nothing measurable.
 
 class QWidget;
 
@@ -10,9 +11,5 @@ namespace PaintAhead {
 
 // At once: for the first window, shown before the event loop runs.
 void now(QWidget *window);
-
-// Once the event loop runs again, after the windows that are due have painted: for a window shown
-// from inside a command, so that the command's other windows come first.
-void soon(QWidget *window);
 
 } // namespace PaintAhead

@@ -3,7 +3,6 @@
 #include "forms/controls.h"
 #include "forms/formhost.h"
 #include "forms/modal.h"
-#include "forms/paintahead.h"
 #include "palette/iconframe.h"
 #include "palette/shapeicons.h"
 #include "platform/toolwindow.h"
@@ -89,7 +88,6 @@ void Shapes::Form_Load()
 {
     WindowPlacement::moveFrameTo(this, ToolWindow::openingSpot(this, Twips::point(kLeft, kTop)));
     showInactive();
-    PaintAhead::soon(this);
     MGLOBAL::instance().PalettePage = 0;
     // Every image is a drag source carrying its own picture: see startDrag().
 }
