@@ -16,6 +16,7 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QStringList>
+#include <QThreadPool>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -117,8 +118,12 @@ int main(int argc, char *argv[])
 
     QImage image = WorkAreaPainter::renderModel(boxes, parser.isSet(whiteOption) ? Qt::white : Qt::black,
                                                 !parser.isSet(noGridOption));
-    if (size > 0)
+    if (size > 0) {
+        // Smooth scaling borrows threads from Qt's pool: they end as soon as they are done, where
+        // they would otherwise idle until the exit had to wake them and wait for them.
+        QThreadPool::globalInstance()->setExpiryTimeout(0);
         image = scaledTo(image, size);
+    }
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
