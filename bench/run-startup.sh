@@ -71,12 +71,16 @@ one() {
   esac
 }
 
-# One unrecorded round fills the file cache; then each round starts with another kind, so none of
-# them always follows the same one.
+# One unrecorded round fills the file cache; then each round runs the kinds in an order of its own,
+# shuffled the same way on every run of the bench, so that no kind always follows the same one: the
+# window manager is still busy for a while with the windows of the run before (a fixed rotation
+# always ran the bare window after the renderer, which has none, and so made it look faster).
 for k in "${kinds[@]}"; do one "$k"; done
 rm -f "$work"/*.runs "$work"/*.milestones
 for ((round = 1; round <= runs; round++)); do
-  for ((j = 0; j < ${#kinds[@]}; j++)); do one "${kinds[(round + j) % ${#kinds[@]}]}"; done
+  for k in $(printf '%s\n' "${kinds[@]}" | awk -v seed="$round" 'BEGIN { srand(seed) } { print rand(), $0 }' | sort -n | cut -d' ' -f2); do
+    one "$k"
+  done
 done
 
 # One row: medians of the case's times and of its per-round ratios to the bare window's, with the
