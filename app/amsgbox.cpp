@@ -1,11 +1,13 @@
 #include "amsgbox.h"
 
-#include "forms/controls.h"
-#include "files/messages.h"
-#include "platform/twips.h"
-#include "forms/uifont.h"
-#include "platform/winhelp.h"
-#include "workarea/mglobal.h"
+#include "controls.h"
+#include "uifont.h"
+
+#include "winhelp.h"
+
+#include "messages.h"
+#include "mglobal.h"
+#include "twips.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>

@@ -2,8 +2,8 @@
 // The program's message window: tells the user about a failed command or a refused entry. The
 // caller puts the message number into MsgCode and shows it modally; it has no answer.
 
-#include "forms/programdialog.h"
-#include "forms/singleform.h"
+#include "programdialog.h"
+#include "singleform.h"
 
 class QPlainTextEdit;
 class QPushButton;

@@ -1,11 +1,15 @@
-#include "app/mainmenu.h"
-#include "app/mdicontainer.h"
-#include "app/startup.h"
-#include "files/filenames.h"
-#include "forms/paintahead.h"
-#include "platform/displaychoice.h"
-#include "platform/windowplacement.h"
+#include "mainmenu.h"
+#include "mdicontainer.h"
+#include "startup.h"
+
 #include "workarea/display.h"
+
+#include "paintahead.h"
+
+#include "displaychoice.h"
+#include "windowplacement.h"
+
+#include "filenames.h"
 
 #include <QApplication>
 #include <QScreen>

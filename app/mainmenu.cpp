@@ -1,16 +1,20 @@
 #include "mainmenu.h"
 
-#include "app/mdicontainer.h"
-#include "forms/controls.h"
-#include "forms/uifont.h"
-#include "palette/shapeicons.h"
+#include "mdicontainer.h"
+
 #include "palette/shapes.h"
-#include "platform/twips.h"
-#include "platform/winhelp.h"
 #include "settings/changefnt.h"
-#include "settings/personalfile.h"
 #include "workarea/display.h"
-#include "workarea/mglobal.h"
+
+#include "controls.h"
+#include "uifont.h"
+
+#include "winhelp.h"
+
+#include "mglobal.h"
+#include "personalfile.h"
+#include "shapeicons.h"
+#include "twips.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 // The main menu: the frame's first child, from which the user opens the work area, reads the
 // help, personalizes the program or ends it. It shows the user's name.
 
-#include "forms/singleform.h"
+#include "singleform.h"
 
 #include <QWidget>
 

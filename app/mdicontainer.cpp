@@ -1,15 +1,19 @@
 #include "mdicontainer.h"
 
-#include "app/amsgbox.h"
-#include "app/mainmenu.h"
-#include "forms/activation.h"
-#include "forms/modal.h"
+#include "amsgbox.h"
+#include "mainmenu.h"
+
 #include "palette/shapes.h"
-#include "palette/shapeicons.h"
-#include "platform/twips.h"
-#include "platform/windowplacement.h"
 #include "workarea/display.h"
-#include "workarea/mglobal.h"
+
+#include "activation.h"
+#include "modal.h"
+
+#include "windowplacement.h"
+
+#include "mglobal.h"
+#include "shapeicons.h"
+#include "twips.h"
 
 #include <QCloseEvent>
 #include <QMdiArea>

@@ -3,8 +3,8 @@
 // the program title and the current model's file name, and decides the layout (small or large)
 // by which every other window places itself.
 
-#include "forms/formhost.h"
-#include "forms/singleform.h"
+#include "formhost.h"
+#include "singleform.h"
 
 #include <QMainWindow>
 

@@ -1,7 +1,8 @@
 #include "startup.h"
 
-#include "palette/shapeicons.h"
-#include "forms/uifont.h"
+#include "uifont.h"
+
+#include "shapeicons.h"
 
 #include <QApplication>
 #include <QIcon>

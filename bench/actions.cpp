@@ -6,14 +6,16 @@
 // fills a layer, a removal empties one) need the model set up again between two of them; they are
 // timed one by one with the setup left out, and the median goes to Qt Test as the result.
 
-#include "files/filedir.h"
-#include "files/modelfile.h"
-#include "files/savefile.h"
-#include "palette/shapeicons.h"
+#include "dialogs/filedir.h"
 #include "palette/shapes.h"
+
+#include "modelfile.h"
+#include "savefile.h"
+#include "shapeicons.h"
+#include "workareapainter.h"
+#include "workarearules.h"
+
 #include "support/program.h"
-#include "workarea/workareapainter.h"
-#include "workarea/workarearules.h"
 
 #include <QBuffer>
 #include <QElapsedTimer>

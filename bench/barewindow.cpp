@@ -2,7 +2,7 @@
 // work area, started like any Qt program, that quits as soon as it has been painted. With --text it
 // holds one push button, to show what Qt's text machinery alone adds to a first paint.
 
-#include "bench/firstpaint.h"
+#include "firstpaint.h"
 
 #include <QMainWindow>
 #include <QPushButton>

@@ -2,16 +2,21 @@
 // has been painted, or with --work-area once "&Create" has brought up the work area and the
 // palette and both have been painted. The program itself carries no benchmark hooks.
 
-#include "app/mainmenu.h"
-#include "app/mdicontainer.h"
-#include "app/startup.h"
-#include "forms/paintahead.h"
-#include "bench/firstpaint.h"
-#include "palette/shapeicons.h"
+#include "mainmenu.h"
+#include "mdicontainer.h"
+#include "startup.h"
+
 #include "palette/shapes.h"
-#include "platform/displaychoice.h"
-#include "platform/windowplacement.h"
 #include "workarea/display.h"
+
+#include "paintahead.h"
+
+#include "displaychoice.h"
+#include "windowplacement.h"
+
+#include "shapeicons.h"
+
+#include "firstpaint.h"
 
 #include <QIcon>
 #include <QPixmap>

@@ -1,6 +1,6 @@
 #include "controls.h"
 
-#include "platform/twips.h"
+#include "twips.h"
 
 #include <QApplication>
 #include <QKeyEvent>

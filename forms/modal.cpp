@@ -1,6 +1,6 @@
 #include "modal.h"
 
-#include "forms/formhost.h"
+#include "formhost.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,9 +1,11 @@
 #include "programdialog.h"
 
-#include "forms/activation.h"
-#include "forms/formhost.h"
-#include "platform/twips.h"
-#include "platform/windowplacement.h"
+#include "activation.h"
+#include "formhost.h"
+
+#include "windowplacement.h"
+
+#include "twips.h"
 
 #include <QEvent>
 

@@ -2,8 +2,8 @@
 // Every window exists at most once: referring to it creates it and runs its load step, unloading
 // destroys it, and the next reference creates it anew.
 
-#include "forms/controls.h"
-#include "forms/modal.h"
+#include "controls.h"
+#include "modal.h"
 
 #include <QDialog>
 #include <QPointer>

@@ -2,6 +2,7 @@
 // The program's fonts, given in points as the windows were designed for a 96 dpi screen.
 
 #include <QFont>
+#include <QStringList>
 
 namespace UiFont {
 

@@ -1,8 +1,9 @@
 // The depth box takes whatever is typed or pasted, here as UTF-16 code units, lone surrogates and
 // all: its number is held to the C library's reading, its verdict to 1..10 rounded half to even.
 
+#include "numbertext.h"
+
 #include "fuzzcheck.h"
-#include "settings/numbertext.h"
 
 #include <QString>
 #include <cmath>

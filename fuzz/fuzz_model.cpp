@@ -1,7 +1,8 @@
 // Model files come from wherever the file dialog points. Beyond crashes: the reader against a second,
 // plain reading of its field rules, the whole table it leaves, and a save and open that change nothing.
 
-#include "files/modelfile.h"
+#include "modelfile.h"
+
 #include "fuzzcheck.h"
 
 #include <QBuffer>

@@ -2,9 +2,10 @@
 // fields are read in order and from the file alone, bytes after a complete line change nothing, and
 // a complete read survives a write. A leading "#" stands for a file past kMaxBytes, padded with "x".
 
+#include "numbertext.h"
+#include "personalfile.h"
+
 #include "fuzzcheck.h"
-#include "settings/numbertext.h"
-#include "settings/personalfile.h"
 
 #include <QFile>
 

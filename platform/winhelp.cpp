@@ -1,6 +1,6 @@
 #include "winhelp.h"
 
-#include "helpviewer/helprequest.h"
+#include "helprequest.h"
 
 #include <QDir>
 #include <QProcess>

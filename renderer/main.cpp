@@ -2,14 +2,14 @@
 // same drawing routine as the window, without a display; scaled down, it is a file manager's
 // preview of the model.
 
-#include "files/filenames.h"
-#include "files/messages.h"
-#include "files/modelfile.h"
-#include "files/savefile.h"
-#include "workarea/boxpictures.h"
-#include "workarea/mglobal.h"
-#include "workarea/workareapainter.h"
-#include "workarea/workarearules.h"
+#include "boxpictures.h"
+#include "filenames.h"
+#include "messages.h"
+#include "mglobal.h"
+#include "modelfile.h"
+#include "savefile.h"
+#include "workareapainter.h"
+#include "workarearules.h"
 
 #include <QBuffer>
 #include <QCommandLineParser>

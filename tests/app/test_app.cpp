@@ -2,13 +2,19 @@
 // as the main menu reads it, the help, the frame's layouts, and what keys, clicks, the close box
 // and a change of window do in the dialogs.
 
-#include "app/startup.h"
-#include "forms/controls.h"
-#include "forms/activation.h"
-#include "helpviewer/helpchannel.h"
-#include "platform/twips.h"
-#include "platform/winhelp.h"
+#include "startup.h"
+
 #include "settings/changefnt.h"
+
+#include "activation.h"
+#include "controls.h"
+
+#include "winhelp.h"
+
+#include "twips.h"
+
+#include "helpchannel.h"
+
 #include "support/dialogscript.h"
 #include "support/program.h"
 

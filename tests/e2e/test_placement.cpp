@@ -2,7 +2,8 @@
 // window manager draws them, also while the machine is busy: the window manager then takes its time
 // to frame a new window, and the program must wait for it however long that is.
 
-#include "platform/twips.h"
+#include "twips.h"
+
 #include "xdriver/xdriver.h"
 
 #include <QTest>

@@ -2,10 +2,12 @@
 // right clicks, under a palette that floats on top without taking the focus, and a model handed
 // over by the desktop that outlives a killed program.
 
-#include "xdriver/xdriver.h"
-#include "platform/twips.h"
+#include "twips.h"
+#include "workareapainter.h"
+
 #include "support/testfiles.h"
-#include "workarea/workareapainter.h"
+
+#include "xdriver/xdriver.h"
 
 #include <QTest>
 

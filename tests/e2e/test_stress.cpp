@@ -2,9 +2,11 @@
 // over: windows are created and destroyed on every show, and nothing that outlives one may touch it.
 // BRICKLOOM_STRESS_ROUNDS sets the rounds per dialog.
 
-#include "platform/twips.h"
+#include "twips.h"
+#include "workareapainter.h"
+
 #include "support/testfiles.h"
-#include "workarea/workareapainter.h"
+
 #include "xdriver/xdriver.h"
 
 #include <QRegularExpression>

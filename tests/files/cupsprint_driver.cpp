@@ -1,8 +1,9 @@
 // Both ends of test_cupsprint.sh's job: without arguments prints a small model on the default
 // printer; with --check PAGE.png checks the page as poppler rasterised it at 96 dpi.
 
-#include "platform/printer.h"
-#include "workarea/workareapainter.h"
+#include "printer.h"
+
+#include "workareapainter.h"
 
 #include <QGuiApplication>
 #include <cstdio>

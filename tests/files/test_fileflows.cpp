@@ -2,15 +2,18 @@
 // answered through the test seam: what is written or printed, what the boxes and the caption show
 // afterwards, and what a failure costs. One row for each outcome.
 
-#include "files/filedir.h"
-#include "files/filenames.h"
-#include "files/recoverycopy.h"
-#include "platform/printer.h"
-#include "platform/twips.h"
+#include "dialogs/filedir.h"
+
+#include "printer.h"
+
+#include "filenames.h"
+#include "recoverycopy.h"
+#include "twips.h"
+#include "workareapainter.h"
+
 #include "support/dialogscript.h"
 #include "support/program.h"
 #include "support/testfiles.h"
-#include "workarea/workareapainter.h"
 
 #include <QElapsedTimer>
 #include <QFileSystemModel>

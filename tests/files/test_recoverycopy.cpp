@@ -1,7 +1,8 @@
 // The recovery copy on its own, with a model that is just bytes and a short interval.
 
-#include "files/recoverycopy.h"
-#include "files/savefile.h"
+#include "recoverycopy.h"
+#include "savefile.h"
+
 #include "support/testfiles.h"
 
 #include <QDateTime>

@@ -2,11 +2,13 @@
 // buttons, given to whatever widget really is at that point, lands on that control. Labels lie
 // beneath the other controls, whatever the order a window made them in.
 
-#include "app/amsgbox.h"
-#include "files/allyesno.h"
+#include "amsgbox.h"
+
+#include "dialogs/allyesno.h"
 #include "settings/changefnt.h"
-#include "support/program.h"
 #include "workarea/undoboxes.h"
+
+#include "support/program.h"
 
 #include <QLabel>
 #include <QLineEdit>

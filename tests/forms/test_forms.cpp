@@ -1,10 +1,10 @@
 // The window kit under fast hands: one command at a time, and a dialog asked for again from inside
 // its own wait.
 
-#include "forms/controls.h"
-#include "forms/formhost.h"
-#include "forms/modal.h"
-#include "forms/singleform.h"
+#include "controls.h"
+#include "formhost.h"
+#include "modal.h"
+#include "singleform.h"
 
 #include <QLineEdit>
 #include <QPointer>

@@ -2,8 +2,8 @@
 
 #include "helpchannel.h"
 #include "helpcommandline.h"
-#include "helprequest.h"
 #include "helpfile.h"
+#include "helprequest.h"
 #include "helpviewer.h"
 
 #include <QAction>

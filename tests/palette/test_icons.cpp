@@ -2,8 +2,9 @@
 // generator draws, the program draws exactly what Qt reads from each, the pictures are clearly
 // different from each other, and the pieces that join across boxes meet the box edges alike.
 
+#include "shapeicons.h"
+
 #include "joints.h"
-#include "palette/shapeicons.h"
 
 #include <QImage>
 #include <QProcess>

@@ -2,9 +2,12 @@
 // buttons that stop at the ends, the read-only help panel, and a fresh start at every load.
 
 #include "palette/iconframe.h"
-#include "palette/shapeicons.h"
-#include "platform/twips.h"
-#include "platform/winhelp.h"
+
+#include "winhelp.h"
+
+#include "shapeicons.h"
+#include "twips.h"
+
 #include "support/program.h"
 
 #include <QClipboard>

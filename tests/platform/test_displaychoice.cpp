@@ -1,6 +1,6 @@
 // The platform chosen from the environment, the probes on real sockets, the program without a display.
 
-#include "platform/displaychoice.h"
+#include "displaychoice.h"
 
 #include <QLocalServer>
 #include <QProcess>

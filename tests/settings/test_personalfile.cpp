@@ -1,8 +1,9 @@
 // The settings file on disk, field by field, where it is kept, and the number rules of the depth
 // box.
 
-#include "settings/numbertext.h"
-#include "settings/personalfile.h"
+#include "numbertext.h"
+#include "personalfile.h"
+
 #include "support/testfiles.h"
 
 #include <QDir>

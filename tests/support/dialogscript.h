@@ -2,7 +2,7 @@
 // Answers the program's modal dialogs in turn, as a person would, through the program's one
 // seam for modal dialogs, and records what each of them said.
 
-#include "forms/modal.h"
+#include "modal.h"
 
 #include <QApplication>
 #include <QDialog>

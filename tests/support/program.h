@@ -2,11 +2,13 @@
 // The program as it starts, without its event loop: the frame with the main menu, and a way into
 // the work area. Every test gets a fresh program-wide state and leaves no window behind.
 
-#include "app/mainmenu.h"
-#include "app/mdicontainer.h"
+#include "mainmenu.h"
+#include "mdicontainer.h"
+
 #include "palette/shapes.h"
 #include "workarea/display.h"
-#include "workarea/mglobal.h"
+
+#include "mglobal.h"
 
 #include <QCoreApplication>
 #include <QFile>

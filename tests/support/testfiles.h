@@ -1,7 +1,7 @@
 #pragma once
 // Files for the tests: their bytes, the corpus under tests/files, and model files spelled out.
 
-#include "files/modelfile.h"
+#include "modelfile.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -3,9 +3,10 @@
 // run natively. Windows are found by what they show, since weston, not the program, places them,
 // and their stacking is read from weston's scene graph.
 
-#include "palette/shapeicons.h"
-#include "platform/twips.h"
-#include "workarea/workareapainter.h"
+#include "shapeicons.h"
+#include "twips.h"
+#include "workareapainter.h"
+
 #include "xdriver/xdriver.h"
 
 #include <QPainter>

@@ -2,9 +2,10 @@
 // dialog, and every way the user can lose the model. Questions are answered Yes or No: closing one
 // any other way is No, which the dialog's own test holds it to.
 
+#include "workareapainter.h"
+
 #include "support/dialogscript.h"
 #include "support/program.h"
-#include "workarea/workareapainter.h"
 
 #include <QLabel>
 #include <QMdiArea>

@@ -2,8 +2,9 @@
 // on the real rules and on a small model of what the user should see and be able to take back.
 // After every step the two must agree. BRICKLOOM_SEED adds a walk; a failure names seed and step.
 
+#include "workarearules.h"
+
 #include "support/testfiles.h"
-#include "workarea/workarearules.h"
 
 #include <QRandomGenerator>
 #include <QTest>

@@ -2,10 +2,10 @@
 // each box, the layer each drop and press takes, undo of any depth, and the pictures of a model
 // just read. The random walk holds the undo records, clearing and the flags to a model of its own.
 
-#include "palette/shapeicons.h"
-#include "workarea/mglobal.h"
-#include "workarea/workareapainter.h"
-#include "workarea/workarearules.h"
+#include "mglobal.h"
+#include "shapeicons.h"
+#include "workareapainter.h"
+#include "workarearules.h"
 
 #include <QPainter>
 #include <QTest>

@@ -5,7 +5,8 @@
 //
 // usage: brickloom-screenshots BUILD_DIR EXAMPLE_MODEL OUT_DIR [--all]
 
-#include "platform/twips.h"
+#include "twips.h"
+
 #include "xdriver/xdriver.h"
 
 #include <QGuiApplication>
