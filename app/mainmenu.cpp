@@ -51,7 +51,7 @@ MainMenu::MainMenu()
     auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this, [] { WinHelp::showTopic(kHelpTopic); });
     f1->setContext(Qt::WidgetWithChildrenShortcut);
 
-    MDIContainer::instance()->addForm(this);
+    MDIContainer::instance()->addForm(this, kLargeLayoutPlace);
 }
 
 void MainMenu::Form_Load()
@@ -81,10 +81,11 @@ void MainMenu::showUserName()
 
 void MainMenu::Form_Activate()
 {
-    if (MGLOBAL::instance().largeLayout())
-        MDIContainer::instance()->moveForm(this, 1000, 1000);
+    MDIContainer *frame = MDIContainer::instance();
+    if (frame->largeLayout())
+        frame->placeForm(this);
     else
-        MDIContainer::instance()->moveForm(this, -25, -15);
+        frame->moveForm(this, kSmallLayoutPlace.x(), kSmallLayoutPlace.y());
 }
 
 void MainMenu::DisplayOpen_Click()

@@ -4,6 +4,7 @@
 
 #include "singleform.h"
 
+#include <QPoint>
 #include <QWidget>
 
 class QLabel;
@@ -24,6 +25,10 @@ public:
     void unload();
 
     static constexpr int kHelpTopic = 3;
+    // Where it stands in the frame (twips): in the large layout, where the frame also keeps it; in
+    // the small layout, where it places itself until the frame is resized.
+    static constexpr QPoint kLargeLayoutPlace{1000, 1000};
+    static constexpr QPoint kSmallLayoutPlace{-25, -15};
 
 public slots:
     void Form_Activate();

@@ -4,10 +4,9 @@
 #include "mainmenu.h"
 
 #include "palette/shapes.h"
-#include "workarea/display.h"
+#include "shell.h"
 
 #include "activation.h"
-#include "modal.h"
 
 #include "windowplacement.h"
 
@@ -18,7 +17,6 @@
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMessageBox>
 #include <QPainter>
 #include <QVBoxLayout>
 
@@ -31,13 +29,18 @@ constexpr int kChildBorder = 1;
 // buttons.
 class ChildBorder : public QMdiSubWindow {
 public:
-    ChildBorder()
+    explicit ChildBorder(QPoint largeLayoutPlace)
         : QMdiSubWindow(nullptr, Qt::FramelessWindowHint)
+        , largeLayoutPlace_(largeLayoutPlace)
     {
     }
+    QPoint largeLayoutPlace() const { return largeLayoutPlace_; }
 
 protected:
     void paintEvent(QPaintEvent *) override { QPainter(this).fillRect(rect(), QColor(0x40, 0x40, 0x40)); }
+
+private:
+    QPoint largeLayoutPlace_;
 };
 } // namespace
 
@@ -60,6 +63,14 @@ MDIContainer::MDIContainer()
         if (sub && sub->widget() && Activation::program().fromInsideProgram())
             QMetaObject::invokeMethod(sub->widget(), "Form_Activate");
     });
+    // What the windows ask of the top, done before their request returns.
+    const Shell &shell = Shell::instance();
+    connect(&shell, &Shell::messageRequested, this, [] { AMsgbox::showModal(); }, Qt::DirectConnection);
+    connect(&shell, &Shell::mainMenuRequested, this, [this] { showForm(MainMenu::instance()); }, Qt::DirectConnection);
+    connect(&shell, &Shell::personalSettingsWritten, this, [] {
+        if (MainMenu *menu = MainMenu::existing())
+            menu->showUserName();
+    }, Qt::DirectConnection);
 }
 
 void MDIContainer::MDIForm_Load()
@@ -67,9 +78,9 @@ void MDIContainer::MDIForm_Load()
     showForm(MainMenu::instance());
 }
 
-void MDIContainer::addForm(QWidget *form)
+void MDIContainer::addForm(QWidget *form, QPoint largeLayoutPlace)
 {
-    auto *sub = new ChildBorder;
+    auto *sub = new ChildBorder(largeLayoutPlace);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWidget(form);
     sub->layout()->setContentsMargins(kChildBorder, kChildBorder, kChildBorder, kChildBorder);
@@ -90,6 +101,14 @@ void MDIContainer::moveForm(QWidget *form, int leftTwips, int topTwips)
 {
     if (QWidget *sub = form ? form->parentWidget() : nullptr)
         sub->move(Twips::point(leftTwips, topTwips));
+}
+
+void MDIContainer::placeForm(QWidget *form)
+{
+    if (auto *border = form ? dynamic_cast<ChildBorder *>(form->parentWidget()) : nullptr) {
+        const QPoint place = largeLayout() ? border->largeLayoutPlace() : kSmallLayoutPlace;
+        border->move(Twips::point(place.x(), place.y()));
+    }
 }
 
 void MDIContainer::resizeForm(QWidget *form, int widthTwips, int heightTwips)
@@ -116,22 +135,6 @@ QPoint MDIContainer::frameTopLeft() const
     return WindowPlacement::framePosition(this);
 }
 
-void MDIContainer::showMessage()
-{
-    AMsgbox::showModal();
-}
-
-void MDIContainer::showMainMenu()
-{
-    showForm(MainMenu::instance());
-}
-
-void MDIContainer::personalSettingsChanged()
-{
-    if (MainMenu *menu = MainMenu::existing())
-        menu->showUserName();
-}
-
 QWidget *MDIContainer::activeForm() const
 {
     // The child that was active last, even while another program has the focus.
@@ -142,29 +145,17 @@ QWidget *MDIContainer::activeForm() const
 void MDIContainer::MDIForm_Resize()
 {
     MGLOBAL &g = MGLOBAL::instance();
-    try {
-        QWidget *form = activeForm();
-        if (g.GridState == Grid::Shown) {
-            if (isMinimized())
-                Shapes::instance()->hide();
-            else
-                Shapes::instance()->showInactive();
-        }
-        g.FrameSize = Twips::toTwips(WindowPlacement::frameGeometry(this).height()) > MGLOBAL::kLargeLayoutHeight
-                          ? MGLOBAL::kLargeFrameSize
-                          : MGLOBAL::kSmallFrameSize;
-        if (form) {
-            if (!g.largeLayout())
-                moveForm(form, -60, -60);
-            else if (qobject_cast<WorkArea::Display *>(form))
-                moveForm(form, 0, 600);
-            else
-                moveForm(form, 1000, 1000);
-        }
-    } catch (...) {
-        QMessageBox box(QMessageBox::NoIcon, QString(), QStringLiteral(" error "), QMessageBox::Ok);
-        Modal::exec(box);
+    QWidget *form = activeForm();
+    if (g.GridState == Grid::Shown) {
+        if (isMinimized())
+            Shapes::instance()->hide();
+        else
+            Shapes::instance()->showInactive();
     }
+    g.FrameSize = Twips::toTwips(WindowPlacement::frameGeometry(this).height()) > MGLOBAL::kLargeLayoutHeight
+                      ? MGLOBAL::kLargeFrameSize
+                      : MGLOBAL::kSmallFrameSize;
+    placeForm(form);
 }
 
 void MDIContainer::resizeEvent(QResizeEvent *event)

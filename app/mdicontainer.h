@@ -22,22 +22,22 @@ public:
     void MDIForm_Resize();
 
     // The host of every other window.
-    void addForm(QWidget *form) override;
+    void addForm(QWidget *form, QPoint largeLayoutPlace) override;
     void showForm(QWidget *form) override;
     void moveForm(QWidget *form, int leftTwips, int topTwips) override;
+    void placeForm(QWidget *form) override;
     void resizeForm(QWidget *form, int widthTwips, int heightTwips) override;
     void updateCaption() override;
     bool largeLayout() const override;
     QPoint frameTopLeft() const override;
     QWidget *frameWidget() override { return this; }
-    void showMessage() override;
-    void showMainMenu() override;
-    void personalSettingsChanged() override;
 
     QMdiArea *area() const { return area_; }
 
     static constexpr int kClientWidth = 9510;
     static constexpr int kClientHeight = 6825;
+    // Where a resize puts every form in the small layout (twips).
+    static constexpr QPoint kSmallLayoutPlace{-60, -60};
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

@@ -26,14 +26,12 @@ FormHost::~FormHost()
         current = nullptr;
 }
 
-void FormHost::addForm(QWidget *) {}
+void FormHost::addForm(QWidget *, QPoint) {}
 void FormHost::showForm(QWidget *) {}
 void FormHost::moveForm(QWidget *, int, int) {}
+void FormHost::placeForm(QWidget *) {}
 void FormHost::resizeForm(QWidget *, int, int) {}
 void FormHost::updateCaption() {}
 bool FormHost::largeLayout() const { return false; }
 QPoint FormHost::frameTopLeft() const { return {}; }
 QWidget *FormHost::frameWidget() { return nullptr; }
-void FormHost::showMessage() {}
-void FormHost::showMainMenu() {}
-void FormHost::personalSettingsChanged() {}

@@ -1,8 +1,8 @@
 #pragma once
-// What a window of the program may ask of the frame that hosts it, without knowing the frame: to
-// take a child form in, show, place and size it, set the caption, say where dialogs stand, and to
-// pass on the few requests that only the top of the program can answer. The frame implements it;
-// before the frame exists (and in tests without one) a host that does nothing stands in.
+// What a window of the program may ask of the frame that hosts it, as a window, without knowing the
+// frame: to take a child form in, show, place and size it, set the caption, and say where dialogs
+// stand. The frame implements it; before the frame exists (and in tests without one) a host that
+// does nothing stands in.
 
 #include <QPoint>
 
@@ -13,12 +13,17 @@ public:
     // The frame, or the do-nothing host while there is none.
     static FormHost &instance();
 
-    // Puts a child form into the frame; the form unloads when its place in the frame closes.
-    virtual void addForm(QWidget *form);
+    // Puts a child form into the frame; the form unloads when its place in the frame closes. In the
+    // large layout the frame keeps it at `largeLayoutPlace` (Left and Top in twips within the
+    // frame's client area).
+    virtual void addForm(QWidget *form, QPoint largeLayoutPlace);
     // Shows a child form; it becomes the active child.
     virtual void showForm(QWidget *form);
     // Moves a child form, keeping its size; Left and Top in twips within the frame's client area.
     virtual void moveForm(QWidget *form, int leftTwips, int topTwips);
+    // Moves a child form where a resize of the frame puts it: to its large-layout place, or in the
+    // small layout to the place the frame has for every form.
+    virtual void placeForm(QWidget *form);
     // Sizes a child form by its outer border, keeping its place; twips.
     virtual void resizeForm(QWidget *form, int widthTwips, int heightTwips);
     // The frame caption from the title and the model's file name.
@@ -30,13 +35,6 @@ public:
     virtual QPoint frameTopLeft() const;
     // The frame itself, for a window that must float over it; nullptr while there is none.
     virtual QWidget *frameWidget();
-
-    // Shows the message window for the message number in MsgCode, modally.
-    virtual void showMessage();
-    // The work area is being left: the main menu opens again.
-    virtual void showMainMenu();
-    // The personal settings were written: the main menu shows the name.
-    virtual void personalSettingsChanged();
 
 protected:
     // A host becomes the instance while it exists (the stand-in never does).

@@ -1,7 +1,8 @@
 #include "changefnt.h"
 
+#include "shell.h"
+
 #include "controls.h"
-#include "formhost.h"
 #include "uifont.h"
 
 #include "winhelp.h"
@@ -138,7 +139,7 @@ void ChangeFnt::DisplayUndo_LostFocus()
     const NumberText::DepthEntry entry = NumberText::acceptDepth(DisplayUndo->text());
     if (!entry.accepted) {
         MGLOBAL::instance().MsgCode = Msg::DepthOutOfRange;
-        FormHost::instance().showMessage();
+        emit Shell::instance().messageRequested();
         DisplayUndo->setText(QStringLiteral("4"));
     }
     MGLOBAL::instance().UndoDepth = entry.depth;
@@ -155,7 +156,7 @@ void ChangeFnt::ExitFonts_Click()
     // A settings file that cannot be written is passed over in silence: the values stay in
     // force for this run.
     if (PersonalFile::write(PersonalFile::location(), g))
-        FormHost::instance().personalSettingsChanged();
+        emit Shell::instance().personalSettingsWritten();
     close();
 }
 

@@ -73,7 +73,7 @@ Display::Display()
     auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this, [] { WinHelp::showTopic(kHelpTopic); });
     f1->setContext(Qt::WidgetWithChildrenShortcut);
 
-    FormHost::instance().addForm(this);
+    FormHost::instance().addForm(this, kLargeLayoutPlace);
 }
 
 void Display::Form_Load()
@@ -95,18 +95,9 @@ void Display::showForm()
     HideShowGrids->setFocus();
 }
 
-void Display::moveToLayoutPlace(int widthTwips, int heightTwips)
-{
-    FormHost &host = FormHost::instance();
-    const bool large = host.largeLayout();
-    if (widthTwips > 0)
-        host.resizeForm(this, widthTwips, heightTwips);
-    host.moveForm(this, large ? 0 : -60, large ? 600 : -60);
-}
-
 void Display::Form_Activate()
 {
-    moveToLayoutPlace();
+    FormHost::instance().placeForm(this);
 }
 
 void Display::DrawGrids()

@@ -13,6 +13,7 @@
 #include "boxpictures.h"
 
 #include <QImage>
+#include <QPoint>
 #include <QWidget>
 #include <vector>
 
@@ -60,6 +61,9 @@ public:
     QImage clientImage();
 
     static constexpr int kHelpTopic = 4;
+    // Where it stands in the frame's large layout (twips); in the small one, where the frame puts
+    // every form.
+    static constexpr QPoint kLargeLayoutPlace{0, 600};
 
 public slots:
     void Form_Activate();
@@ -82,7 +86,6 @@ private:
     void updateBox(int16_t cell);
     void showPaletteIfShown();
     void hidePaletteIfShown();
-    void moveToLayoutPlace(int widthTwips = 0, int heightTwips = 0);
 
     QPushButton *Exit1;
     QPushButton *ClearAll;

@@ -2,6 +2,7 @@
 
 #include "dialogs/allyesno.h"
 #include "dialogs/filedir.h"
+#include "shell.h"
 #include "workarea/display.h"
 
 #include "formhost.h"
@@ -33,7 +34,7 @@ void Display::FileSave_Click()
         } else {
             qWarning("brickloom: %s was not saved: %s", qPrintable(g.ModelFilePath), qPrintable(why));
             g.MsgCode = Msg::BadFilename;
-            FormHost::instance().showMessage();
+            emit Shell::instance().messageRequested();
         }
     }
     FormHost::instance().updateCaption();
@@ -86,7 +87,7 @@ void Display::openModel(const QString &path)
         recovery_->markSaved();
         if (!ok) {
             g.MsgCode = Msg::FileNotFound;
-            FormHost::instance().showMessage();
+            emit Shell::instance().messageRequested();
         }
     }
     if (!g.ModelFileName.isEmpty())

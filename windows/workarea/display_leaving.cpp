@@ -3,9 +3,8 @@
 
 #include "dialogs/allyesno.h"
 #include "palette/shapes.h"
+#include "shell.h"
 #include "workarea/display.h"
-
-#include "formhost.h"
 
 #include "messages.h"
 #include "mglobal.h"
@@ -28,7 +27,7 @@ void Display::Exit1_Click()
     ClearorUndo();
     g.GridState = Grid::Leaving;
     g.ModelFileName.clear();
-    FormHost::instance().showMainMenu();
+    emit Shell::instance().mainMenuRequested();
     parentWidget()->close();
     Shapes::unload();
 }

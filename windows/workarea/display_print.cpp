@@ -56,11 +56,13 @@ void Display::PrintAll_Click()
         setBackColor(Qt::white);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     // Shorter, so that the strip of buttons is left out of the image.
-    FormHost::instance().resizeForm(this, 9530, 6400);
+    FormHost &host = FormHost::instance();
+    host.resizeForm(this, 9530, 6400);
     const QImage image = clientImage();
     QString reason;
     const bool printed = Printer::printImage(image, &reason);
-    moveToLayoutPlace(9550, 6850);
+    host.resizeForm(this, 9550, 6850);
+    host.placeForm(this);
     QApplication::restoreOverrideCursor();
     setBackColor(Qt::black);
     if (!printed)

@@ -1,0 +1,7 @@
+#include "shell.h"
+
+Shell &Shell::instance()
+{
+    static Shell shell;
+    return shell;
+}
