@@ -126,8 +126,7 @@ bool ModelFile::openModel(const QString &path, MGLOBAL &g, QString *error)
         return false;
     if (!read(file, g)) {
         if (error)
-            *error = file.error() != QFileDevice::NoError ? file.errorString()
-                                                          : QStringLiteral("%1 is not a model file").arg(path);
+            *error = file.error() != QFileDevice::NoError ? file.errorString() : QStringLiteral("not a model file");
         return false;
     }
     return true;

@@ -40,11 +40,13 @@ public:
     // write them back.
     static bool read(QIODevice &in, MGLOBAL &g);
 
-    // Replaces the file at `path` with the model, or leaves whatever is there untouched.
+    // Replaces the file at `path` with the model, or leaves whatever is there untouched and says why
+    // in `error`.
     static bool saveModel(const QString &path, const MGLOBAL &g, QString *error = nullptr);
 
     // Reads the model from `path`, a regular file (anything else is refused at once, without
-    // blocking). A file that cannot be opened leaves CellShape as it was.
+    // blocking). A file that cannot be opened leaves CellShape as it was. `error` says why a file
+    // was not read.
     static bool openModel(const QString &path, MGLOBAL &g, QString *error = nullptr);
 
 };

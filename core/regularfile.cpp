@@ -27,7 +27,7 @@ bool open(QFile &file, const QString &path, QString *error)
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        return fail(QStringLiteral("%1 is not a regular file").arg(path));
+        return fail(QStringLiteral("not a regular file"));
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {

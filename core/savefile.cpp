@@ -48,7 +48,7 @@ bool SaveFile::write(const QString &path, const QByteArray &bytes, QString *erro
     struct stat info {};
     const bool exists = ::stat(target.constData(), &info) == 0;
     if (exists && !S_ISREG(info.st_mode))
-        return fail(QStringLiteral("%1 is not a plain file").arg(path));
+        return fail(QStringLiteral("not a regular file"));
 
     if (exists && info.st_size == 0 && options.fillInEmpty) {
         const int fd = ::open(target.constData(), O_WRONLY | O_CLOEXEC | O_NOCTTY);

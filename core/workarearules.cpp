@@ -123,7 +123,7 @@ void clearCells(MGLOBAL &g, BoxPictures &boxes)
     g.ModelFileName.clear();
 }
 
-bool placePictures(const MGLOBAL &g, BoxPictures &boxes)
+bool placePictures(const MGLOBAL &g, BoxPictures &boxes, QString *error)
 {
     const auto pass = [&](std::array<int16_t, MGLOBAL::kCells> &pictures, int column) {
         for (int cell = 0; cell <= g.LastCell; ++cell) {
@@ -131,8 +131,11 @@ bool placePictures(const MGLOBAL &g, BoxPictures &boxes)
             const int16_t n = g.CellShape[cell][column];
             if (n == 0 || n == kNoPictureMark)
                 continue;
-            if (!isShape(n))
+            if (!isShape(n)) {
+                if (error)
+                    *error = QStringLiteral("cell %1 holds %2, which names no shape").arg(cell).arg(n);
                 return false;
+            }
             pictures[cell] = n;
         }
         return true;

@@ -41,8 +41,8 @@ int16_t undoAmount(const MGLOBAL &g);
 
 // Puts the pictures of an opened model back: the back layer of every cell first, then the front
 // layer. 0 and 1000 leave a box empty; any other number must name a palette shape. Returns false at
-// the first number that names none, leaving the boxes done so far as they are.
-bool placePictures(const MGLOBAL &g, BoxPictures &boxes);
+// the first number that names none, leaving the boxes done so far as they are; `error` says which.
+bool placePictures(const MGLOBAL &g, BoxPictures &boxes, QString *error = nullptr);
 
 inline constexpr int16_t kNoPictureMark = 1000;
 inline constexpr int16_t kFirstShape = 1;

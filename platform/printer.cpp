@@ -1,12 +1,30 @@
 #include "printer.h"
 
+#include "filenames.h"
+
+#include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+
 namespace Printer {
 
 namespace {
+// The printer does not say why it could not open its file; the system does.
+QString whyNotWritable(const QString &path)
+{
+    const QByteArray file = FileNames::toLocal(path);
+    const QByteArray folder = FileNames::toLocal(QFileInfo(path).absolutePath());
+    if (::access(file.constData(), F_OK) == 0 ? ::access(file.constData(), W_OK) != 0
+                                              : ::access(folder.constData(), W_OK) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    return QStringLiteral("The file could not be written.");
+}
+
 Sink &sink()
 {
     static Sink current;
@@ -65,7 +83,7 @@ bool writePdf(const QImage &image, const QString &path, QString *error)
     printer.setDocName(QStringLiteral("Brickloom model"));
     if (!paint(printer, image, error)) {
         if (error)
-            *error = QStringLiteral("The file could not be written.");
+            *error = whyNotWritable(path);
         return false;
     }
     return true;

@@ -12,7 +12,7 @@ namespace Printer {
 // left of the printable area. On failure `error` says why in words for the user.
 bool printImage(const QImage &image, QString *error);
 
-// Writes the same page as a PDF file.
+// Writes the same page as a PDF file; on failure `error` says why.
 bool writePdf(const QImage &image, const QString &path, QString *error);
 
 // Test seam: receives the image instead of the printer.

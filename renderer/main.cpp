@@ -66,9 +66,11 @@ QImage scaledTo(const QImage &image, int size)
                         Qt::SmoothTransformation);
 }
 
-int refused()
+// The program's own message, then why.
+int refused(const QString &model, const QString &why)
 {
-    std::fprintf(stderr, "%s\n", qPrintable(Messages::message(Msg::FileNotFound)));
+    std::fprintf(stderr, "%s\nbrickloom-render: cannot open %s: %s\n", qPrintable(Messages::message(Msg::FileNotFound)),
+                 FileNames::toLocal(model).constData(), qPrintable(why));
     return kRefusedModel;
 }
 } // namespace
@@ -113,8 +115,9 @@ int main(int argc, char *argv[])
     BoxPictures boxes;
     // A model the program would refuse to open is refused here too, also one whose numbers name
     // no shape.
-    if (!ModelFile::openModel(files[0], g) || !WorkAreaRules::placePictures(g, boxes))
-        return refused();
+    QString why;
+    if (!ModelFile::openModel(files[0], g, &why) || !WorkAreaRules::placePictures(g, boxes, &why))
+        return refused(files[0], why);
 
     QImage image = WorkAreaPainter::renderModel(boxes, parser.isSet(whiteOption) ? Qt::white : Qt::black,
                                                 !parser.isSet(noGridOption));

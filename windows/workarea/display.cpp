@@ -222,9 +222,9 @@ void Display::AskSaveChanges()
         g.ModelChanged = Changes::None;
 }
 
-bool Display::placePictures()
+bool Display::placePictures(QString *error)
 {
-    const bool ok = WorkAreaRules::placePictures(MGLOBAL::instance(), boxes_);
+    const bool ok = WorkAreaRules::placePictures(MGLOBAL::instance(), boxes_, error);
     update();
     return ok;
 }

@@ -54,8 +54,9 @@ public:
     QColor backColor() const { return backColor_; }
 
     const BoxPictures &pictures() const { return boxes_; }
-    // Puts the pictures of an opened model into the boxes; false at a number that names no shape.
-    bool placePictures();
+    // Puts the pictures of an opened model into the boxes; false at a number that names no shape,
+    // and `error` says which.
+    bool placePictures(QString *error = nullptr);
 
     // The client area as it looks now, as the printer gets it.
     QImage clientImage();

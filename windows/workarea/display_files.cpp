@@ -77,15 +77,17 @@ void Display::openModel(const QString &path)
     if (g.FileChoice == FileOrder::Cancelled) {
         g.FileChoice = FileOrder::Idle;
     } else {
-        bool ok = ModelFile::openModel(g.ModelFilePath, g);
+        QString why;
+        bool ok = ModelFile::openModel(g.ModelFilePath, g, &why);
         if (ok) {
             g.ModelFileName = QFileInfo(g.ModelFilePath).fileName();
             FileDir::rememberModel(g.ModelFilePath);
-            ok = placePictures();
+            ok = placePictures(&why);
         }
         // What was read is what the file holds, even when it stopped part way.
         recovery_->markSaved();
         if (!ok) {
+            qWarning("brickloom: cannot open %s: %s", qPrintable(g.ModelFilePath), qPrintable(why));
             g.MsgCode = Msg::FileNotFound;
             emit Shell::instance().messageRequested();
         }

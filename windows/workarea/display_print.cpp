@@ -38,8 +38,10 @@ void offerPdf(const QImage &image, const QString &reason)
     Modal::exec(dialog);
     if (dialog.result() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
+    const QString path = dialog.selectedFiles().first();
     QString error;
-    if (!Printer::writePdf(image, dialog.selectedFiles().first(), &error)) {
+    if (!Printer::writePdf(image, path, &error)) {
+        qWarning("brickloom: %s was not written: %s", qPrintable(path), qPrintable(error));
         QMessageBox failed(QMessageBox::Warning, QStringLiteral("Print"),
                            QStringLiteral("The PDF file could not be written. Check the name and the folder."),
                            QMessageBox::Ok);
@@ -65,8 +67,10 @@ void Display::PrintAll_Click()
     host.placeForm(this);
     QApplication::restoreOverrideCursor();
     setBackColor(Qt::black);
-    if (!printed)
+    if (!printed) {
+        qWarning("brickloom: the model was not printed: %s", qPrintable(reason));
         offerPdf(image, reason);
+    }
 }
 
 } // namespace WorkArea
