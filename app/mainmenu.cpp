@@ -9,16 +9,15 @@
 #include "controls.h"
 #include "uifont.h"
 
+#include "programfolder.h"
 #include "winhelp.h"
 
 #include "mglobal.h"
 #include "personalfile.h"
-#include "shapeicons.h"
 #include "twips.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
@@ -27,7 +26,6 @@ MainMenu::MainMenu()
 {
     setObjectName(QStringLiteral("MainMenu"));
     setFixedSize(Twips::size(MDIContainer::kClientWidth, MDIContainer::kClientHeight));
-    setWindowIcon(QIcon(QPixmap::fromImage(ShapeIcons::programIcon())));
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::black);
@@ -56,9 +54,8 @@ MainMenu::MainMenu()
 
 void MainMenu::Form_Load()
 {
-    // The settings file lives in the program's directory; if it cannot be made current, the
-    // settings are looked for wherever we are.
-    QDir::setCurrent(QCoreApplication::applicationDirPath());
+    // The settings are read from the program's folder, or wherever we are if it cannot be entered.
+    ProgramFolder::makeCurrent();
     ReadPersonal();
     MGLOBAL &g = MGLOBAL::instance();
     g.TitleText = QStringLiteral(" Brickloom Win9 ");

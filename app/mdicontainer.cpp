@@ -11,7 +11,6 @@
 #include "windowplacement.h"
 
 #include "mglobal.h"
-#include "shapeicons.h"
 #include "twips.h"
 
 #include <QCloseEvent>
@@ -56,7 +55,6 @@ MDIContainer::MDIContainer()
     area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     area_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setCentralWidget(area_);
-    setWindowIcon(QIcon(QPixmap::fromImage(ShapeIcons::programIcon())));
     resize(Twips::size(kClientWidth, kClientHeight));
     // The area also activates its child again when the user comes back from another program.
     connect(area_, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow *sub) {

@@ -3,6 +3,7 @@
 #include "numbertext.h"
 #include "regularfile.h"
 #include "savefile.h"
+#include "textfields.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -12,7 +13,9 @@
 
 namespace {
 
-constexpr int kEnd = -1;
+using TextFields::isBlank;
+using TextFields::isLineEnd;
+using TextFields::kEnd;
 
 // Hands out the device's bytes one at a time, reading a block whenever the last one is used up.
 class ByteStream
@@ -43,9 +46,6 @@ private:
     qint64 length_ = 0;
     bool failed_ = false;
 };
-
-bool isBlank(int c) { return c == ' ' || c == '\t'; }
-bool isLineEnd(int c) { return c == '\r' || c == '\n'; }
 
 // The field rules are those listed beside ModelFile::read. Each number goes into the table as soon
 // as it has been read.

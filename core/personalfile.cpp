@@ -3,6 +3,7 @@
 #include "numbertext.h"
 #include "regularfile.h"
 #include "savefile.h"
+#include "textfields.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,10 +14,9 @@
 
 namespace {
 
-constexpr int kEnd = -1;
-
-bool isBlank(int c) { return c == ' ' || c == '\t'; }
-bool isLineEnd(int c) { return c == '\r' || c == '\n'; }
+using TextFields::isBlank;
+using TextFields::isLineEnd;
+using TextFields::kEnd;
 
 // Takes the fields of the settings line one after the other, by the rules beside PersonalFile::read.
 class FieldReader

@@ -32,12 +32,13 @@ Layer dropOnCell(MGLOBAL &g, BoxPictures &boxes, int16_t cell, bool sourceIsImag
     return took;
 }
 
-Layer pressOnCell(MGLOBAL &g, BoxPictures &boxes, int16_t cell, int16_t button, int16_t &delCode)
+Layer pressOnCell(MGLOBAL &g, BoxPictures &boxes, int16_t cell, int16_t button)
 {
     if (button == kLeftButton)
         return Layer::None;
     auto &row = g.CellShape[cell];
     Layer emptied = Layer::None;
+    int16_t delCode = 0;
     if (row[MGLOBAL::kFront] != 0) {
         boxes.PicTarget[cell] = 0;
         row[MGLOBAL::kFront] = 0;

@@ -20,9 +20,9 @@ inline constexpr int16_t kMiddleButton = 4;
 // a palette image and its index (the shape number). Returns the layer that took the shape.
 Layer dropOnCell(MGLOBAL &g, BoxPictures &boxes, int16_t cell, bool sourceIsImage, int16_t sourceIndex);
 
-// A mouse press on the box of `cell`: any button but the left one takes the top shape out.
-// Returns the layer emptied; `delCode` gets its placement code (left alone when nothing was removed).
-Layer pressOnCell(MGLOBAL &g, BoxPictures &boxes, int16_t cell, int16_t button, int16_t &delCode);
+// A mouse press on the box of `cell`: any button but the left one takes the top shape out, and its
+// undo record. Returns the layer emptied.
+Layer pressOnCell(MGLOBAL &g, BoxPictures &boxes, int16_t cell, int16_t button);
 
 // Deletes the undo record of the layer `delCode` names and closes the gap.
 void ReNumDels(MGLOBAL &g, int16_t delCode);

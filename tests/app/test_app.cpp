@@ -148,8 +148,6 @@ private slots:
         Program program;
         QCOMPARE(QDir::currentPath(), QCoreApplication::applicationDirPath());
         MainMenu *menu = MainMenu::existing();
-        QCOMPARE(menu->windowIcon().pixmap(32).toImage().convertToFormat(QImage::Format_ARGB32),
-                 QImage(qEnvironmentVariable("BRICKLOOM_SOURCE_DIR") + QStringLiteral("/assets/palette/brickloom.ico")).convertToFormat(QImage::Format_ARGB32));
         QCOMPARE(MGLOBAL::instance().FrameSize, 6810);
         menu->Form_Activate();
         QCOMPARE(Program::formPosition(menu), Twips::point(-25, -15));
@@ -290,12 +288,17 @@ private slots:
         QCOMPARE(settingsBytes(), file);
     }
 
-    // Start-up as the program does it, last since it sets the program's style: the icons of a
-    // child window's menu, made only when shown, are the style's own.
+    // Start-up as the program does it, last since it sets the program's style: the frame and the
+    // main menu carry the program's icon; the icons of a child window's menu, made only when shown,
+    // are the style's own.
     void startupAsTheProgramDoesIt()
     {
         Startup::configureApplication();
         Program program;
+        const QImage icon(qEnvironmentVariable("BRICKLOOM_SOURCE_DIR") + QStringLiteral("/assets/palette/brickloom.ico"));
+        for (QWidget *window : {static_cast<QWidget *>(program.frame), static_cast<QWidget *>(MainMenu::existing())})
+            QCOMPARE(window->windowIcon().pixmap(32).toImage().convertToFormat(QImage::Format_ARGB32),
+                     icon.convertToFormat(QImage::Format_ARGB32));
         const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
         QList<QImage> expected;
         for (auto icon : {QStyle::SP_TitleBarNormalButton, QStyle::SP_TitleBarMinButton, QStyle::SP_TitleBarMaxButton,

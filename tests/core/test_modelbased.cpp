@@ -143,8 +143,7 @@ private slots:
             } else if (roll < (building ? 97 : 70)) {
                 const int16_t button = std::array<int16_t, 3>{kLeftButton, kRightButton, kMiddleButton}[rng.bounded(3)];
                 action = QStringLiteral("button %1 on %2").arg(button).arg(cell);
-                int16_t delCode = 0;
-                pressOnCell(g, boxes, int16_t(cell), button, delCode);
+                pressOnCell(g, boxes, int16_t(cell), button);
                 m.press(cell, button);
             } else if (roll < (building ? 100 : 85)) {
                 const int depth = rng.bounded(30) == 0 ? std::array{500, 32767, -32768}[rng.bounded(3)] : rng.bounded(-3, 13);

@@ -18,11 +18,7 @@ struct Fixture {
     BoxPictures boxes;
     Fixture() { g.createWorkArea(); }
     Layer drop(int cell, int shape) { return dropOnCell(g, boxes, int16_t(cell), true, int16_t(shape)); }
-    Layer press(int cell, int button = kRightButton)
-    {
-        int16_t delCode = -1;
-        return pressOnCell(g, boxes, int16_t(cell), int16_t(button), delCode);
-    }
+    Layer press(int cell, int button = kRightButton) { return pressOnCell(g, boxes, int16_t(cell), int16_t(button)); }
     MGLOBAL::UndoRow record(int row) const { return g.UndoList[row]; }
 };
 MGLOBAL::UndoRow rec(int front, int back) { return {0, int16_t(front), int16_t(back), 0}; }

@@ -17,8 +17,6 @@
 
 #include <unistd.h>
 
-const QString FileDir::kFilter = QStringLiteral("Picture Data (*.Pic)|*.Pic");
-
 FileDir::FileDir()
 {
     setObjectName(QStringLiteral("FileDir"));
@@ -26,20 +24,11 @@ FileDir::FileDir()
     setFixedSize(Twips::size(1035, 645));
 }
 
-QStringList FileDir::nameFilters(const QString &pairs)
-{
-    const QStringList parts = pairs.split(QLatin1Char('|'));
-    QStringList filters;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        const QString &name = parts[i];
-        const QString &pattern = parts[i + 1];
-        // The dialog reads the patterns from the parentheses of the name.
-        filters << (name.contains(QLatin1Char('(')) ? name : name + QStringLiteral(" (") + pattern + QLatin1Char(')'));
-    }
-    return filters;
-}
-
 namespace {
+// The one filter, as the dialog shows it, and its pattern.
+const QString kFilter = QStringLiteral("Picture Data (*.Pic)");
+const QString kPattern = QStringLiteral("*.Pic");
+
 // "*.Pic" as a pattern that matches any case: "*.[Pp][Ii][Cc]".
 QString anyCase(const QString &pattern)
 {
@@ -127,7 +116,7 @@ void FileDir::FileDirectory()
     FileDir *form = instance();
     if (g.FileChoice == FileOrder::Open || g.FileChoice == FileOrder::Save) {
         FileDialog CMDialog1;
-        CMDialog1.setNameFilters(nameFilters(kFilter));
+        CMDialog1.setNameFilter(kFilter);
         // Any name typed is taken, also for opening: a missing file is answered by the open
         // itself, with the program's own message. A folder's name still opens the folder.
         CMDialog1.setFileMode(QFileDialog::AnyFile);
@@ -142,7 +131,7 @@ void FileDir::FileDirectory()
         // Saving proposes the model's own file, so that it is saved back where it came from.
         CMDialog1.ownFile = g.ModelFileName.isEmpty() ? QString() : QDir(folder).filePath(g.ModelFileName);
         CMDialog1.selectFile(CMDialog1.ownFile);
-        listAnyCase(CMDialog1, kFilter.section(QLatin1Char('|'), 1, 1));
+        listAnyCase(CMDialog1, kPattern);
         Modal::exec(CMDialog1);
         const QStringList chosen = CMDialog1.selectedFiles();
         if (CMDialog1.result() == QDialog::Accepted && !chosen.isEmpty() && !chosen.first().isEmpty()) {

@@ -25,9 +25,4 @@ public:
 
     // The file that ModelFileName names, once it was read or written whole.
     static void rememberModel(const QString &path);
-
-    // "Name (*.ext)|*.ext" filter pairs, as the dialog was given them, in the form the dialog shows.
-    static QStringList nameFilters(const QString &pairs);
-
-    static const QString kFilter;
 };

@@ -9,6 +9,7 @@
 #include "uifont.h"
 
 #include "pointer.h"
+#include "programfolder.h"
 #include "user32.h"
 #include "windowplacement.h"
 #include "winhelp.h"
@@ -22,8 +23,6 @@
 #include "workarearules.h"
 
 #include <QApplication>
-#include <QCoreApplication>
-#include <QDir>
 #include <QDragEnterEvent>
 #include <QLabel>
 #include <QMimeData>
@@ -78,7 +77,7 @@ Display::Display()
 
 void Display::Form_Load()
 {
-    QDir::setCurrent(QCoreApplication::applicationDirPath());
+    ProgramFolder::makeCurrent();
     MGLOBAL &g = MGLOBAL::instance();
     g.createWorkArea();
     boxes_.clear();
@@ -113,8 +112,7 @@ void Display::DrawGrids()
     if (g.GridState == Grid::Shown) {
         Shapes *palette = Shapes::instance();
         const QPoint frame = WindowPlacement::framePosition(palette);
-        User32::SetWindowPos(palette, User32::HWND_TOPMOST, Twips::toPx(Twips::toTwips(frame.x())),
-                             Twips::toPx(Twips::toTwips(frame.y())), Twips::toPx(Shapes::kWidth),
+        User32::SetWindowPos(palette, User32::HWND_TOPMOST, frame.x(), frame.y(), Twips::toPx(Shapes::kWidth),
                              Twips::toPx(Shapes::kHeight), User32::SWP_SHOWWINDOW | User32::SWP_NOACTIVATE);
     } else if (g.GridState == Grid::Hidden) {
         Shapes::instance()->hide();
@@ -157,18 +155,13 @@ void Display::PicTarget_MouseDown(int16_t Index, int16_t Button)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     if (Button != WorkAreaRules::kLeftButton) {
-        const auto emptied = WorkAreaRules::pressOnCell(MGLOBAL::instance(), boxes_, Index, Button, DelCode);
+        const auto emptied = WorkAreaRules::pressOnCell(MGLOBAL::instance(), boxes_, Index, Button);
         if (emptied != WorkAreaRules::Layer::None) {
             updateBox(Index);
             recovery_->modelChanged();
         }
     }
     QApplication::restoreOverrideCursor();
-}
-
-void Display::ReNumDels()
-{
-    WorkAreaRules::ReNumDels(MGLOBAL::instance(), DelCode);
 }
 
 void Display::ClearAll_Click()

@@ -40,7 +40,6 @@ public:
     void PicTarget_DragDrop(int16_t Index, bool sourceIsImage, int16_t sourceIndex);
     // A mouse button pressed on a box: 1 left, 2 right, 4 middle.
     void PicTarget_MouseDown(int16_t Index, int16_t Button);
-    void ReNumDels();
     void ClearorUndo();
     void AskSaveChanges();
     // "Open File", with the file already chosen when `path` is given (a model handed to the
@@ -104,7 +103,6 @@ private:
     BoxPictures boxes_;
     std::vector<GridDrawing> surface_;
     QColor backColor_{Qt::black};
-    int16_t DelCode = 0;
     RecoveryCopy *recovery_ = nullptr;
 };
 

@@ -324,9 +324,6 @@ private slots:
         FileDir::FileDirectory();
         QVERIFY(script.asked.empty());
         QCOMPARE(MGLOBAL::instance().FileChoice, 0);
-        // A name without its pattern is left out.
-        QCOMPARE(FileDir::nameFilters(QStringLiteral("Picture Data (*.Pic)|*.Pic|Text|*.txt|Any")),
-                 QStringList({"Picture Data (*.Pic)", "Text (*.txt)"}));
     }
 
     // The page is the window's image above the strip of buttons, the grid only on black.
