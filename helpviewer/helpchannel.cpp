@@ -14,7 +14,7 @@ constexpr qint64 kMaxRequest = 32;
 HelpChannel::HelpChannel(QObject *parent)
     : QObject(parent)
 {
-    connect(&m_server, &QLocalServer::newConnection, this, &HelpChannel::receive);
+    connect(&server_, &QLocalServer::newConnection, this, &HelpChannel::receive);
 }
 
 bool HelpChannel::claim(const QString &helpFile, int topic)
@@ -26,24 +26,24 @@ bool HelpChannel::claim(const QString &helpFile, int topic)
     // made in place of a stale one, and both would stay open. A holder that died does not block.
     QLockFile turn(name + QStringLiteral(".lock"));
     turn.tryLock(kTurnMs);
-    if (m_server.listen(name))
+    if (server_.listen(name))
         return true;
     if (HelpRequest::handOver(helpFile, topic))
         return false;
     // Nobody answers: what is left is the socket of a viewer that did not end cleanly.
     QLocalServer::removeServer(name);
-    m_server.listen(name); // failing that, this viewer works on without a channel
+    server_.listen(name); // failing that, this viewer works on without a channel
     return true;
 }
 
 void HelpChannel::close()
 {
-    m_server.close();
+    server_.close();
 }
 
 void HelpChannel::receive()
 {
-    while (QLocalSocket *socket = m_server.nextPendingConnection()) {
+    while (QLocalSocket *socket = server_.nextPendingConnection()) {
         // The sender writes one line and goes; it may be gone before the line is read here. A line
         // longer than any request is none: the connection goes before it fills the memory.
         socket->setReadBufferSize(kMaxRequest);

@@ -28,5 +28,5 @@ signals:
 private:
     void receive();
 
-    QLocalServer m_server;
+    QLocalServer server_;
 };

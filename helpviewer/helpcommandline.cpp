@@ -14,21 +14,21 @@ HelpCommandLine HelpCommandLine::parse(const QStringList &arguments)
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The help file."));
 
     if (!parser.parse(arguments)) {
-        result.m_error = parser.errorText();
+        result.error_ = parser.errorText();
         return result;
     }
     const QStringList files = parser.positionalArguments();
     if (files.size() != 1) {
-        result.m_error = files.isEmpty() ? QStringLiteral("No help file given.")
+        result.error_ = files.isEmpty() ? QStringLiteral("No help file given.")
                                          : QStringLiteral("Only one help file can be given.");
         return result;
     }
-    result.m_file = files.first();
+    result.file_ = files.first();
     if (parser.isSet(topicOption)) {
         bool ok = false;
-        result.m_topic = parser.value(topicOption).toInt(&ok);
+        result.topic_ = parser.value(topicOption).toInt(&ok);
         if (!ok)
-            result.m_error = QStringLiteral("The topic must be a number, not \"%1\".").arg(parser.value(topicOption));
+            result.error_ = QStringLiteral("The topic must be a number, not \"%1\".").arg(parser.value(topicOption));
     }
     return result;
 }

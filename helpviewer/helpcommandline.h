@@ -14,13 +14,13 @@ public:
     // neither, the current-directory path is returned so that the error names the place looked first.
     static QString resolveFile(const QString &file, const QString &currentDir, const QString &programDir);
 
-    bool isValid() const { return m_error.isEmpty(); }
-    QString errorString() const { return m_error; }
-    QString file() const { return m_file; }
-    int topic() const { return m_topic; }
+    bool isValid() const { return error_.isEmpty(); }
+    QString errorString() const { return error_; }
+    QString file() const { return file_; }
+    int topic() const { return topic_; }
 
 private:
-    QString m_file;
-    int m_topic = 1;
-    QString m_error;
+    QString file_;
+    int topic_ = 1;
+    QString error_;
 };

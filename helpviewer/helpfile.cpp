@@ -28,11 +28,11 @@ HelpFile HelpFile::fromText(const QByteArray &bytes)
     QStringDecoder decoder(QStringDecoder::Utf8);
     QString text = decoder(bytes);
     if (decoder.hasError()) {
-        file.m_error = QStringLiteral("it is not a UTF-8 text file");
+        file.error_ = QStringLiteral("it is not a UTF-8 text file");
         return file;
     }
     if (text.trimmed().isEmpty()) {
-        file.m_error = QStringLiteral("it is empty");
+        file.error_ = QStringLiteral("it is empty");
         return file;
     }
 
@@ -43,7 +43,7 @@ HelpFile HelpFile::fromText(const QByteArray &bytes)
     bool inTopic = false;
     auto finishTopic = [&] {
         if (inTopic)
-            file.m_topics.last().text = trimmedLines(body);
+            file.topics_.last().text = trimmedLines(body);
         body.clear();
     };
 
@@ -58,28 +58,28 @@ HelpFile HelpFile::fromText(const QByteArray &bytes)
         bool numberOk = false;
         const int number = match.hasMatch() ? match.captured(1).toInt(&numberOk) : 0;
         if (!numberOk || number < 1 || match.captured(2).isEmpty()) {
-            file.m_error = QStringLiteral("line %1 is not a topic line of the form \"=== 4 | Title ===\"")
+            file.error_ = QStringLiteral("line %1 is not a topic line of the form \"=== 4 | Title ===\"")
                                .arg(lineNumber);
-            file.m_topics.clear();
+            file.topics_.clear();
             return file;
         }
         if (file.topic(number)) {
-            file.m_error = QStringLiteral("topic %1 appears twice (again on line %2)").arg(number).arg(lineNumber);
-            file.m_topics.clear();
+            file.error_ = QStringLiteral("topic %1 appears twice (again on line %2)").arg(number).arg(lineNumber);
+            file.topics_.clear();
             return file;
         }
         finishTopic();
-        file.m_topics.append(HelpTopic{number, match.captured(2), QString()});
+        file.topics_.append(HelpTopic{number, match.captured(2), QString()});
         inTopic = true;
     }
     finishTopic();
 
-    if (file.m_topics.isEmpty())
-        file.m_error = QStringLiteral("it contains no help topics");
+    if (file.topics_.isEmpty())
+        file.error_ = QStringLiteral("it contains no help topics");
     else if (!file.topic(1))
-        file.m_error = QStringLiteral("it has no contents page (topic 1)");
-    if (!file.m_error.isEmpty())
-        file.m_topics.clear();
+        file.error_ = QStringLiteral("it has no contents page (topic 1)");
+    if (!file.error_.isEmpty())
+        file.topics_.clear();
     return file;
 }
 
@@ -89,24 +89,24 @@ HelpFile HelpFile::load(const QString &path)
     HelpFile file;
     const QFileInfo info(path);
     if (!info.exists()) {
-        file.m_error = QStringLiteral("The help file \"%1\" was not found.").arg(shown);
+        file.error_ = QStringLiteral("The help file \"%1\" was not found.").arg(shown);
         return file;
     }
     QFile in(path);
     if (info.isDir() || !in.open(QIODevice::ReadOnly)) {
         const QString reason = info.isDir() ? QStringLiteral("it is a folder") : in.errorString();
-        file.m_error = QStringLiteral("The help file \"%1\" could not be read: %2.").arg(shown, reason);
+        file.error_ = QStringLiteral("The help file \"%1\" could not be read: %2.").arg(shown, reason);
         return file;
     }
     file = fromText(in.readAll());
     if (!file.isValid())
-        file.m_error = QStringLiteral("The help file \"%1\" cannot be shown: %2.").arg(shown, file.m_error);
+        file.error_ = QStringLiteral("The help file \"%1\" cannot be shown: %2.").arg(shown, file.error_);
     return file;
 }
 
 const HelpTopic *HelpFile::topic(int number) const
 {
-    for (const HelpTopic &t : m_topics) {
+    for (const HelpTopic &t : topics_) {
         if (t.number == number)
             return &t;
     }

@@ -13,17 +13,17 @@ public:
     static HelpFile fromText(const QByteArray &bytes);
     static HelpFile load(const QString &path);
 
-    bool isValid() const { return m_error.isEmpty(); }
+    bool isValid() const { return error_.isEmpty(); }
     // A whole sentence for the user, naming the file when it came from one.
-    QString errorString() const { return m_error; }
+    QString errorString() const { return error_; }
 
-    const QList<HelpTopic> &topics() const { return m_topics; }
+    const QList<HelpTopic> &topics() const { return topics_; }
     const HelpTopic *topic(int number) const;
 
     // The targets of the topic links "(#N)" in a Markdown text; -1 for a target that is not a number.
     static QList<int> linkTargets(const QString &markdown);
 
 private:
-    QList<HelpTopic> m_topics;
-    QString m_error;
+    QList<HelpTopic> topics_;
+    QString error_;
 };

@@ -2,29 +2,29 @@
 
 void HelpHistory::visit(int topic)
 {
-    if (current() == topic && m_index >= 0)
+    if (current() == topic && index_ >= 0)
         return;
-    m_topics.resize(m_index + 1);
-    m_topics.append(topic);
-    m_index = m_topics.size() - 1;
+    topics_.resize(index_ + 1);
+    topics_.append(topic);
+    index_ = topics_.size() - 1;
 }
 
 void HelpHistory::clear()
 {
-    m_topics.clear();
-    m_index = -1;
+    topics_.clear();
+    index_ = -1;
 }
 
 int HelpHistory::back()
 {
     if (canGoBack())
-        --m_index;
+        --index_;
     return current();
 }
 
 int HelpHistory::forward()
 {
     if (canGoForward())
-        ++m_index;
+        ++index_;
     return current();
 }

@@ -9,14 +9,14 @@ public:
     void visit(int topic);
     void clear();
 
-    bool canGoBack() const { return m_index > 0; }
-    bool canGoForward() const { return m_index + 1 < m_topics.size(); }
+    bool canGoBack() const { return index_ > 0; }
+    bool canGoForward() const { return index_ + 1 < topics_.size(); }
     // Each moves one step when it can and returns the topic now current (0 when the history is empty).
     int back();
     int forward();
-    int current() const { return m_index >= 0 ? m_topics.at(m_index) : 0; }
+    int current() const { return index_ >= 0 ? topics_.at(index_) : 0; }
 
 private:
-    QList<int> m_topics;
-    qsizetype m_index = -1;
+    QList<int> topics_;
+    qsizetype index_ = -1;
 };

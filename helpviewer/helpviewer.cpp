@@ -23,20 +23,20 @@ HelpViewer::HelpViewer(QWidget *parent)
 {
     setWindowTitle(kTitle);
 
-    m_back = new QAction(style()->standardIcon(QStyle::SP_ArrowBack), tr("Back"), this);
-    m_back->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
-    m_back->setToolTip(tr("Back (Alt+Left)"));
-    connect(m_back, &QAction::triggered, this, &HelpViewer::goBack);
+    back_ = new QAction(style()->standardIcon(QStyle::SP_ArrowBack), tr("Back"), this);
+    back_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
+    back_->setToolTip(tr("Back (Alt+Left)"));
+    connect(back_, &QAction::triggered, this, &HelpViewer::goBack);
 
-    m_forward = new QAction(style()->standardIcon(QStyle::SP_ArrowForward), tr("Forward"), this);
-    m_forward->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
-    m_forward->setToolTip(tr("Forward (Alt+Right)"));
-    connect(m_forward, &QAction::triggered, this, &HelpViewer::goForward);
+    forward_ = new QAction(style()->standardIcon(QStyle::SP_ArrowForward), tr("Forward"), this);
+    forward_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
+    forward_->setToolTip(tr("Forward (Alt+Right)"));
+    connect(forward_, &QAction::triggered, this, &HelpViewer::goForward);
 
-    m_home = new QAction(style()->standardIcon(QStyle::SP_FileDialogContentsView), tr("Contents"), this);
-    m_home->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Home));
-    m_home->setToolTip(tr("Contents (Alt+Home)"));
-    connect(m_home, &QAction::triggered, this, &HelpViewer::showContents);
+    home_ = new QAction(style()->standardIcon(QStyle::SP_FileDialogContentsView), tr("Contents"), this);
+    home_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Home));
+    home_->setToolTip(tr("Contents (Alt+Home)"));
+    connect(home_, &QAction::triggered, this, &HelpViewer::showContents);
 
     auto *close = new QAction(tr("Close"), this);
     close->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
@@ -46,43 +46,43 @@ HelpViewer::HelpViewer(QWidget *parent)
     QToolBar *bar = addToolBar(tr("Navigation"));
     bar->setMovable(false);
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    bar->addActions({m_back, m_forward, m_home});
+    bar->addActions({back_, forward_, home_});
 
-    m_contents = new QListWidget;
-    m_contents->setObjectName(QStringLiteral("contentsList"));
-    m_contents->setSpacing(2);
-    QFont listFont = m_contents->font();
+    contents_ = new QListWidget;
+    contents_->setObjectName(QStringLiteral("contentsList"));
+    contents_->setSpacing(2);
+    QFont listFont = contents_->font();
     listFont.setPointSizeF(listFont.pointSizeF() * 1.1);
-    m_contents->setFont(listFont);
-    connect(m_contents, &QListWidget::currentRowChanged, this, [this](int row) {
+    contents_->setFont(listFont);
+    connect(contents_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0)
-            showTopic(m_contents->item(row)->data(Qt::UserRole).toInt());
+            showTopic(contents_->item(row)->data(Qt::UserRole).toInt());
     });
 
-    m_note = new QLabel;
-    m_note->setObjectName(QStringLiteral("noteLabel"));
-    m_note->setWordWrap(true);
-    m_note->setMargin(8);
-    m_note->setStyleSheet(QStringLiteral("background: #fff4c2; color: black; border: 1px solid #d9b200;"));
-    m_note->hide();
+    note_ = new QLabel;
+    note_->setObjectName(QStringLiteral("noteLabel"));
+    note_->setWordWrap(true);
+    note_->setMargin(8);
+    note_->setStyleSheet(QStringLiteral("background: #fff4c2; color: black; border: 1px solid #d9b200;"));
+    note_->hide();
 
-    m_text = new QTextBrowser;
-    m_text->setObjectName(QStringLiteral("topicText"));
-    m_text->setOpenLinks(false);
-    QFont textFont = m_text->font();
+    text_ = new QTextBrowser;
+    text_->setObjectName(QStringLiteral("topicText"));
+    text_->setOpenLinks(false);
+    QFont textFont = text_->font();
     textFont.setPointSizeF(textFont.pointSizeF() * 1.15);
-    m_text->setFont(textFont);
-    m_text->document()->setDocumentMargin(16);
-    connect(m_text, &QTextBrowser::anchorClicked, this, &HelpViewer::followLink);
+    text_->setFont(textFont);
+    text_->document()->setDocumentMargin(16);
+    connect(text_, &QTextBrowser::anchorClicked, this, &HelpViewer::followLink);
 
     auto *page = new QWidget;
     auto *pageLayout = new QVBoxLayout(page);
     pageLayout->setContentsMargins(0, 0, 0, 0);
-    pageLayout->addWidget(m_note);
-    pageLayout->addWidget(m_text);
+    pageLayout->addWidget(note_);
+    pageLayout->addWidget(text_);
 
     auto *splitter = new QSplitter;
-    splitter->addWidget(m_contents);
+    splitter->addWidget(contents_);
     splitter->addWidget(page);
     splitter->setStretchFactor(1, 1);
     splitter->setSizes({260, 900});
@@ -98,18 +98,18 @@ void HelpViewer::openFile(const QString &path, int topic)
         showProblem(tr("The help cannot be shown"), file.errorString());
         return;
     }
-    m_file = file;
-    m_history.clear();
+    file_ = file;
+    history_.clear();
     {
-        const QSignalBlocker blocker(m_contents);
-        m_contents->clear();
-        for (const HelpTopic &t : m_file.topics()) {
+        const QSignalBlocker blocker(contents_);
+        contents_->clear();
+        for (const HelpTopic &t : file_.topics()) {
             auto *item = new QListWidgetItem(QStringLiteral("%1   %2").arg(t.number).arg(t.title));
             item->setData(Qt::UserRole, t.number);
-            m_contents->addItem(item);
+            contents_->addItem(item);
         }
     }
-    m_contents->show();
+    contents_->show();
     showTopic(topic);
 }
 
@@ -120,7 +120,7 @@ bool HelpViewer::claimChannel(const QString &path, int topic)
         delete channel;
         return false;
     }
-    m_channel = channel;
+    channel_ = channel;
     connect(channel, &HelpChannel::topicRequested, this, [this](int number) {
         showTopic(number);
         bringForward();
@@ -138,22 +138,22 @@ void HelpViewer::bringForward()
 void HelpViewer::closeEvent(QCloseEvent *event)
 {
     // From now on a request starts a new viewer rather than reaching this one as it goes.
-    if (m_channel)
-        m_channel->close();
+    if (channel_)
+        channel_->close();
     QMainWindow::closeEvent(event);
 }
 
 void HelpViewer::showProblem(const QString &heading, const QString &details)
 {
-    m_file = HelpFile();
-    m_history.clear();
+    file_ = HelpFile();
+    history_.clear();
     {
-        const QSignalBlocker blocker(m_contents);
-        m_contents->clear();
+        const QSignalBlocker blocker(contents_);
+        contents_->clear();
     }
-    m_contents->hide();
-    m_note->hide();
-    m_text->setHtml(QStringLiteral("<h2>%1</h2><p>%2</p><p>Press Escape to close this window.</p>")
+    contents_->hide();
+    note_->hide();
+    text_->setHtml(QStringLiteral("<h2>%1</h2><p>%2</p><p>Press Escape to close this window.</p>")
                         .arg(heading.toHtmlEscaped(), details.toHtmlEscaped()));
     setWindowTitle(kTitle);
     updateActions();
@@ -161,17 +161,17 @@ void HelpViewer::showProblem(const QString &heading, const QString &details)
 
 void HelpViewer::showTopic(int number)
 {
-    if (m_file.topics().isEmpty())
+    if (file_.topics().isEmpty())
         return;
-    if (m_file.topic(number)) {
-        m_note->hide();
+    if (file_.topic(number)) {
+        note_->hide();
     } else {
-        m_note->setText(tr("There is no help topic %1 in this help file, so the contents are shown instead.")
+        note_->setText(tr("There is no help topic %1 in this help file, so the contents are shown instead.")
                             .arg(number));
-        m_note->show();
+        note_->show();
         number = 1;
     }
-    m_history.visit(number);
+    history_.visit(number);
     display(number);
 }
 
@@ -182,32 +182,32 @@ void HelpViewer::showContents()
 
 void HelpViewer::goBack()
 {
-    if (!m_history.canGoBack())
+    if (!history_.canGoBack())
         return;
-    m_note->hide();
-    display(m_history.back());
+    note_->hide();
+    display(history_.back());
 }
 
 void HelpViewer::goForward()
 {
-    if (!m_history.canGoForward())
+    if (!history_.canGoForward())
         return;
-    m_note->hide();
-    display(m_history.forward());
+    note_->hide();
+    display(history_.forward());
 }
 
 void HelpViewer::display(int number)
 {
-    const HelpTopic *topic = m_file.topic(number);
+    const HelpTopic *topic = file_.topic(number);
     if (!topic)
         return;
-    m_text->setMarkdown(QStringLiteral("# %1\n\n%2\n").arg(topic->title, topic->text));
+    text_->setMarkdown(QStringLiteral("# %1\n\n%2\n").arg(topic->title, topic->text));
     setWindowTitle(QStringLiteral("%1 - %2").arg(kTitle, topic->title));
     {
-        const QSignalBlocker blocker(m_contents);
-        for (int row = 0; row < m_contents->count(); ++row) {
-            if (m_contents->item(row)->data(Qt::UserRole).toInt() == number)
-                m_contents->setCurrentRow(row);
+        const QSignalBlocker blocker(contents_);
+        for (int row = 0; row < contents_->count(); ++row) {
+            if (contents_->item(row)->data(Qt::UserRole).toInt() == number)
+                contents_->setCurrentRow(row);
         }
     }
     updateActions();
@@ -223,7 +223,7 @@ void HelpViewer::followLink(const QUrl &url)
 
 void HelpViewer::updateActions()
 {
-    m_back->setEnabled(m_history.canGoBack());
-    m_forward->setEnabled(m_history.canGoForward());
-    m_home->setEnabled(!m_file.topics().isEmpty());
+    back_->setEnabled(history_.canGoBack());
+    forward_->setEnabled(history_.canGoForward());
+    home_->setEnabled(!file_.topics().isEmpty());
 }

@@ -25,7 +25,7 @@ public:
     // Replaces everything by a message, for a help file that cannot be shown or a wrong command line.
     void showProblem(const QString &heading, const QString &details);
 
-    int currentTopic() const { return m_history.current(); }
+    int currentTopic() const { return history_.current(); }
 
     // Becomes the one viewer of the help file at `path`, unless another viewer already shows it:
     // then the request for `topic` goes to that one and false is returned. The one viewer shows
@@ -48,13 +48,13 @@ private:
     void followLink(const QUrl &url);
     void updateActions();
 
-    HelpFile m_file;
-    HelpHistory m_history;
-    QListWidget *m_contents = nullptr;
-    QLabel *m_note = nullptr;
-    QTextBrowser *m_text = nullptr;
-    QAction *m_back = nullptr;
-    QAction *m_forward = nullptr;
-    QAction *m_home = nullptr;
-    HelpChannel *m_channel = nullptr;
+    HelpFile file_;
+    HelpHistory history_;
+    QListWidget *contents_ = nullptr;
+    QLabel *note_ = nullptr;
+    QTextBrowser *text_ = nullptr;
+    QAction *back_ = nullptr;
+    QAction *forward_ = nullptr;
+    QAction *home_ = nullptr;
+    HelpChannel *channel_ = nullptr;
 };

@@ -37,16 +37,16 @@ Colour Icon::colourOfChar(char ch)
     return static_cast<Colour>(index);
 }
 
-Icon::Icon() : m_image(Size, Size, QImage::Format_ARGB32)
+Icon::Icon() : image_(Size, Size, QImage::Format_ARGB32)
 {
-    m_image.fill(0);
+    image_.fill(0);
 }
 
 Colour Icon::at(int x, int y) const
 {
     if (x < 0 || y < 0 || x >= Size || y >= Size)
         return Clear;
-    const QRgb px = m_image.pixel(x, y);
+    const QRgb px = image_.pixel(x, y);
     if (qAlpha(px) == 0)
         return Clear;
     for (size_t i = 0; i < palette.size(); ++i)
@@ -59,7 +59,7 @@ Colour Icon::at(int x, int y) const
 void Icon::set(int x, int y, Colour c)
 {
     if (x >= 0 && y >= 0 && x < Size && y < Size)
-        m_image.setPixel(x, y, rgbOf(c));
+        image_.setPixel(x, y, rgbOf(c));
 }
 
 void Icon::rect(int x, int y, int w, int h, Colour c)
@@ -140,7 +140,7 @@ void Icon::strokePath(const QPainterPath &path, double width, Colour c)
 
 void Icon::paint(const std::function<void(QPainter &)> &draw)
 {
-    QPainter p(&m_image);
+    QPainter p(&image_);
     setUp(p);
     draw(p);
 }

@@ -61,7 +61,7 @@ public:
     Icon rotated() const;          // a quarter turn clockwise
 
     // The picture as ARGB32, transparent where Clear.
-    const QImage &image() const { return m_image; }
+    const QImage &image() const { return image_; }
 
     // The colour of a pixel-art letter (see letters.h); '_' is Clear, so art() can erase.
     static Colour colourOfChar(char ch);
@@ -70,5 +70,5 @@ private:
     // Runs `draw` with a painter on the picture, set up without antialiasing.
     void paint(const std::function<void(QPainter &)> &draw);
 
-    QImage m_image;
+    QImage image_;
 };

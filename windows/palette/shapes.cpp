@@ -1,6 +1,6 @@
 #include "shapes.h"
 
-#include "palette/iconframe.h"
+#include "palette/shapepage.h"
 
 #include "controls.h"
 #include "formhost.h"
@@ -66,9 +66,9 @@ Shapes::Shapes()
     setPalette(pal);
 
     for (int p = 0; p < 6; ++p) {
-        IconFrames[p] = new IconFrame(p, pageCaptions()[p], this);
-        IconFrames[p]->setVisible(p == 0);
-        connect(IconFrames[p], &IconFrame::imagePressed, this, &Shapes::startDrag);
+        IconFrame[p] = new ShapePage(p, pageCaptions()[p], this);
+        IconFrame[p]->setVisible(p == 0);
+        connect(IconFrame[p], &ShapePage::imagePressed, this, &Shapes::startDrag);
     }
 
     PrevFrame = Controls::button(this, "PrevFrame", QStringLiteral("&< <"), {25, 5400, 600, 300});
@@ -118,9 +118,9 @@ void Shapes::NextFrame_Click()
 {
     int16_t &page = MGLOBAL::instance().PalettePage;
     if (page <= 4) {
-        IconFrames[page]->hide();
+        IconFrame[page]->hide();
         ++page;
-        IconFrames[page]->show();
+        IconFrame[page]->show();
     } else {
         QApplication::beep();
     }
@@ -130,9 +130,9 @@ void Shapes::PrevFrame_Click()
 {
     int16_t &page = MGLOBAL::instance().PalettePage;
     if (page >= 1) {
-        IconFrames[page]->hide();
+        IconFrame[page]->hide();
         --page;
-        IconFrames[page]->show();
+        IconFrame[page]->show();
     } else {
         QApplication::beep();
     }

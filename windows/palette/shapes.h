@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <array>
 
-class IconFrame;
+class ShapePage;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -53,7 +53,7 @@ private:
     QPlainTextEdit *helpPanel();
     void startDrag(int n);
 
-    std::array<IconFrame *, 6> IconFrames{};
+    std::array<ShapePage *, 6> IconFrame{}; // the pages
     QPushButton *PrevFrame;
     QPushButton *Help1;
     QPushButton *NextFrame;

@@ -1,7 +1,7 @@
 // The palette window offscreen: where every shape stands and how a page is drawn, the paging
 // buttons that stop at the ends, the read-only help panel, and a fresh start at every load.
 
-#include "palette/iconframe.h"
+#include "palette/shapepage.h"
 
 #include "winhelp.h"
 
@@ -27,7 +27,7 @@ bool helpShown() { return helpText() && helpText()->isVisible(); }
 int shownPage()
 {
     int shown = -1;
-    for (IconFrame *frame : palette()->findChildren<IconFrame *>()) {
+    for (ShapePage *frame : palette()->findChildren<ShapePage *>()) {
         if (frame->isVisibleTo(palette()))
             shown = shown < 0 ? frame->index() : 99;
     }
@@ -94,7 +94,7 @@ private slots:
         QFETCH(int, row);
         Program program;
         program.create();
-        IconFrame *frame = palette()->findChild<IconFrame *>(QStringLiteral("IconFrame%1").arg(page));
+        ShapePage *frame = palette()->findChild<ShapePage *>(QStringLiteral("IconFrame%1").arg(page));
         const QRect where = Twips::rect(30 + 510 * column, 240 + 510 * row, 510, 510);
         QCOMPARE(frame->imageRect(shape), where);
         QCOMPARE(frame->shapeAt(where.center()), shape);
@@ -108,7 +108,7 @@ private slots:
         Program program;
         program.create();
         for (int page : {0, 5}) {
-            auto *frame = palette()->findChild<IconFrame *>(QStringLiteral("IconFrame%1").arg(page));
+            auto *frame = palette()->findChild<ShapePage *>(QStringLiteral("IconFrame%1").arg(page));
             const QImage drawn = frame->grab().toImage().convertToFormat(QImage::Format_RGB32);
             const int middle = frame->fontMetrics().height() / 2, right = drawn.width() - 1, bottom = drawn.height() - 1;
             QCOMPARE(drawn.pixel(0, middle - 1), qRgb(0, 0, 0));
@@ -198,7 +198,7 @@ private slots:
     {
         Program program;
         program.create();
-        auto *frame = palette()->findChild<IconFrame *>(QStringLiteral("IconFrame0"));
+        auto *frame = palette()->findChild<ShapePage *>(QStringLiteral("IconFrame0"));
         QTest::mousePress(frame, Qt::LeftButton, {}, frame->imageRect(7).center());
         auto *drag = palette()->findChild<QDrag *>();
         QVERIFY(drag);

@@ -1,14 +1,14 @@
 #pragma once
-// One page of the palette: a captioned frame holding 40 shape images in four columns of ten, with
-// white lines along the top of every row and between the columns, drawn over the images. The
-// images are drawn, not made of widgets; pressing the left button on one starts its drag.
+// One page of the palette, the frame IconFrame(p): a caption and 40 shape images in four columns of
+// ten, with white lines along the top of every row and between the columns, drawn over the images.
+// The images are drawn, not made of widgets; pressing the left button on one starts its drag.
 
 #include <QWidget>
 
-class IconFrame : public QWidget {
+class ShapePage : public QWidget {
     Q_OBJECT
 public:
-    IconFrame(int index, const QString &caption, QWidget *parent);
+    ShapePage(int index, const QString &caption, QWidget *parent);
 
     int index() const { return index_; }
     QString caption() const { return caption_; }

@@ -1,4 +1,4 @@
-#include "iconframe.h"
+#include "shapepage.h"
 
 #include "shapeicons.h"
 #include "twips.h"
@@ -15,7 +15,7 @@ constexpr int kLinesRight = 2100;
 const QColor kCaptionColour{0x00, 0xFF, 0xFF};
 } // namespace
 
-IconFrame::IconFrame(int index, const QString &caption, QWidget *parent)
+ShapePage::ShapePage(int index, const QString &caption, QWidget *parent)
     : QWidget(parent)
     , index_(index)
     , caption_(caption)
@@ -25,7 +25,7 @@ IconFrame::IconFrame(int index, const QString &caption, QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-QRect IconFrame::imageRect(int n) const
+QRect ShapePage::imageRect(int n) const
 {
     const int i = (n - 1) % kShapesPerPage;
     const int column = i / kRowsPerColumn;
@@ -33,7 +33,7 @@ QRect IconFrame::imageRect(int n) const
     return Twips::rect(kImageLeft + kImageSize * column, kImageTop + kImageSize * row, kImageSize, kImageSize);
 }
 
-int IconFrame::shapeAt(QPoint point) const
+int ShapePage::shapeAt(QPoint point) const
 {
     const int first = kShapesPerPage * index_ + 1;
     for (int n = first; n < first + kShapesPerPage; ++n) {
@@ -43,7 +43,7 @@ int IconFrame::shapeAt(QPoint point) const
     return 0;
 }
 
-void IconFrame::paintEvent(QPaintEvent *)
+void ShapePage::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
@@ -74,7 +74,7 @@ void IconFrame::paintEvent(QPaintEvent *)
         painter.fillRect(QRect(left, Twips::toPx(kImageTop + kImageSize * k), Twips::toPx(kLinesRight) - left, 1), Qt::white);
 }
 
-void IconFrame::mousePressEvent(QMouseEvent *event)
+void ShapePage::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
         return;
