@@ -17,6 +17,7 @@
 
 #include "support/dialogscript.h"
 #include "support/program.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QFocusEvent>
@@ -30,17 +31,8 @@
 namespace {
 QString settingsFile() { return QCoreApplication::applicationDirPath() + QStringLiteral("/Personal.qzt"); }
 
-QByteArray settingsBytes()
-{
-    QFile f(settingsFile());
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
-}
-
-void writeSettings(const QByteArray &bytes)
-{
-    QFile f(settingsFile());
-    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
-}
+QByteArray settingsBytes() { return TestFiles::read(settingsFile()); }
+void writeSettings(const QByteArray &bytes) { QVERIFY(TestFiles::write(settingsFile(), bytes)); }
 
 QLabel *myName() { return MainMenu::existing()->findChild<QLabel *>("MyName"); }
 
@@ -115,7 +107,8 @@ private slots:
     }
 
     // The viewer is started without waiting for it; once one shows the help file, it gets the
-    // requests instead: the contents, the main menu's topic and Personalize's.
+    // requests instead: the contents, and the topics of the main menu, Personalize, the work area and
+    // the palette.
     void helpButtonAndF1()
     {
         QStringList launched; // the viewer, then its arguments
@@ -135,38 +128,53 @@ private slots:
         help->click();
         QTest::keyClick(help, Qt::Key_F1);
         personalize([](QDialog &d) { QTest::keyClick(d.focusWidget(), Qt::Key_F1); });
-        QTRY_COMPARE(asked.size(), 3);
-        QCOMPARE((QList<int>{asked[0][0].toInt(), asked[1][0].toInt(), asked[2][0].toInt()}), (QList<int>{1, 3, 7}));
+        // The work area, and the palette, a window of its own beside the frame.
+        for (QWidget *window : {static_cast<QWidget *>(program.create()), static_cast<QWidget *>(Shapes::existing())}) {
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            QTest::keyClick(window->findChild<QPushButton *>(), Qt::Key_F1);
+        }
+        QTRY_COMPARE(asked.size(), 5);
+        QList<int> topics;
+        for (const QList<QVariant> &request : asked)
+            topics << request[0].toInt();
+        QCOMPARE(topics, (QList<int>{1, 3, 7, 4, 5}));
         QCOMPARE(launched.size(), 2);
     }
 
     // The program starts in its own folder, in the small layout; the frame's outer height, title
-    // bar and borders included, chooses it.
+    // bar and borders included, chooses it. In the small layout the main menu places itself when it
+    // is activated, until a resize puts it where every form goes (60 twips up and left); in the
+    // large layout a resize and an activation put it at one place.
     void startAndLayouts()
     {
         QDir::setCurrent(QDir::rootPath());
         Program program;
         QCOMPARE(QDir::currentPath(), QCoreApplication::applicationDirPath());
         MainMenu *menu = MainMenu::existing();
-        QCOMPARE(MGLOBAL::instance().FrameSize, 6810);
         menu->Form_Activate();
-        QCOMPARE(Program::formPosition(menu), Twips::point(-25, -15));
+        const QPoint own = Program::formPosition(menu);
         const int decoration = program.frame->frameGeometry().height() - program.frame->height();
         program.frame->resize(634, 566 - decoration); // 8490 twips
-        QCOMPARE(std::pair(MGLOBAL::instance().FrameSize, Program::formPosition(menu)), std::pair(6810, QPoint(-4, -4)));
+        QCOMPARE(std::pair(MGLOBAL::instance().largeLayout(), Program::formPosition(menu)), std::pair(false, QPoint(-4, -4)));
+        menu->Form_Activate();
+        QCOMPARE(Program::formPosition(menu), own);
+        QVERIFY(own != QPoint(-4, -4));
         program.frame->resize(634, 567 - decoration); // 8505 twips
-        QCOMPARE(std::pair(MGLOBAL::instance().FrameSize, Program::formPosition(menu)), std::pair(8670, Twips::point(1000, 1000)));
-        program.frame->move(30, 40);
+        const QPoint large = Program::formPosition(menu);
+        QVERIFY(MGLOBAL::instance().largeLayout() && large.x() > own.x() && large.y() > own.y());
         program.frame->moveForm(menu, 0, 0);
         menu->Form_Activate();
-        QCOMPARE(Program::formPosition(menu), Twips::point(1000, 1000));
-        // The program's dialogs stand beside the frame, by the layout.
-        for (const auto &[frameSize, offset] : {std::pair{6810, QPoint(3060, 2100)}, {8670, QPoint(4000, 3100)}}) {
-            MGLOBAL::instance().FrameSize = frameSize;
-            QPoint where;
-            personalize([&](QDialog &d) { where = d.frameGeometry().topLeft(); });
-            QCOMPARE(where, program.frame->frameGeometry().topLeft() + Twips::point(offset.x(), offset.y()));
+        QCOMPARE(Program::formPosition(menu), large);
+        // The program's dialogs stand beside the frame (their exact places are the real-window
+        // test's), further right and down in the large layout.
+        program.frame->move(30, 40);
+        QPoint offset[2];
+        for (const bool bigger : {false, true}) {
+            MGLOBAL::instance().FrameSize = bigger ? MGLOBAL::kLargeFrameSize : MGLOBAL::kSmallFrameSize;
+            personalize([&](QDialog &d) { offset[bigger] = d.frameGeometry().topLeft() - program.frame->frameGeometry().topLeft(); });
         }
+        QVERIFY(offset[0].x() > 0 && offset[0].y() > 0 && offset[1].x() > offset[0].x() && offset[1].y() > offset[0].y());
     }
 
     // Windows place themselves when an activation comes from inside the program: "A" the program

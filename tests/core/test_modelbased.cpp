@@ -1,6 +1,7 @@
 // A long random walk of drops, mouse presses, undos of any depth, clears, saves and opens, played
 // on the real rules and on a small model of what the user should see and be able to take back.
-// After every step the two must agree. BRICKLOOM_SEED adds a walk; a failure names seed and step.
+// After every step the two must agree, on the layer the step took too. BRICKLOOM_SEED adds a walk;
+// a failure names seed and step.
 
 #include "workarearules.h"
 
@@ -29,24 +30,27 @@ struct Model {
     int16_t &layer(const Placement &p) { return p.front ? front[p.cell] : back[p.cell]; }
     bool full(int cell) const { return back[cell] != 0 && front[cell] != 0; }
 
-    void drop(int cell, int16_t shape, bool image)
+    // Each returns the layer it filled or emptied.
+    Layer drop(int cell, int16_t shape, bool image)
     {
         changed = 1;
         const Placement p{cell, back[cell] != 0};
         if (!image || layer(p) != 0)
-            return;
+            return Layer::None;
         layer(p) = shape;
         undoable.push_back(p);
+        return p.front ? Layer::Front : Layer::Back;
     }
-    void press(int cell, int button)
+    Layer press(int cell, int button)
     {
         const Placement p{cell, front[cell] != 0};
         if (button == kLeftButton || layer(p) == 0)
-            return;
+            return Layer::None;
         layer(p) = 0;
         changed = 1;
         if (std::erase(undoable, p))
             changed = !undoable.empty();
+        return p.front ? Layer::Front : Layer::Back;
     }
     void undo(int depth)
     {
@@ -134,17 +138,18 @@ private slots:
             if (!m.undoable.empty() && rng.bounded(8) == 0)
                 cell = m.undoable[rng.bounded(2) ? m.undoable.size() - 1 : rng.bounded(qsizetype(m.undoable.size()))].cell;
             QString action;
+            Layer took = Layer::None, expected = Layer::None;
             if (roll < (building ? 92 : 40)) {
                 const auto shape = int16_t(rng.bounded(1, 241));
                 const bool image = building || rng.bounded(20) != 0;
                 action = QStringLiteral("drop %1 on %2%3").arg(shape).arg(cell).arg(image ? "" : " (no image)");
-                dropOnCell(g, boxes, int16_t(cell), image, shape);
-                m.drop(cell, shape, image);
+                took = dropOnCell(g, boxes, int16_t(cell), image, shape);
+                expected = m.drop(cell, shape, image);
             } else if (roll < (building ? 97 : 70)) {
                 const int16_t button = std::array<int16_t, 3>{kLeftButton, kRightButton, kMiddleButton}[rng.bounded(3)];
                 action = QStringLiteral("button %1 on %2").arg(button).arg(cell);
-                pressOnCell(g, boxes, int16_t(cell), button);
-                m.press(cell, button);
+                took = pressOnCell(g, boxes, int16_t(cell), button);
+                expected = m.press(cell, button);
             } else if (roll < (building ? 100 : 85)) {
                 const int depth = rng.bounded(30) == 0 ? std::array{500, 32767, -32768}[rng.bounded(3)] : rng.bounded(-3, 13);
                 action = QStringLiteral("undo with depth %1").arg(depth);
@@ -169,7 +174,7 @@ private slots:
                 g.ModelChanged = m.changed = 0;
             }
             maxRecords_ = std::max(maxRecords_, int(g.UndoCount));
-            const QString problem = disagreement(g, boxes, m);
+            const QString problem = took != expected ? QStringLiteral("another layer than the model's") : disagreement(g, boxes, m);
             QVERIFY2(problem.isEmpty(),
                      qPrintable(QStringLiteral("seed %1, step %2, %3: %4").arg(seed).arg(step).arg(action, problem)));
         }

@@ -27,17 +27,9 @@
 
 const char *const Shapes::kMimeType = "application/x-brickloom-shape";
 
-const std::array<QString, 6> &Shapes::pageCaptions()
-{
-    static const std::array<QString, 6> captions{
-        QStringLiteral("Mechanical Parts    1"), QStringLiteral("Building Materials   2"),
-        QStringLiteral("Tube Fittings          3"), QStringLiteral("Kid's Corner           4"),
-        QStringLiteral("Kid's Fun Shapes    5"), QStringLiteral("Misc.                     6"),
-    };
-    return captions;
-}
-
-QString Shapes::helpText()
+namespace {
+// The help panel's five paragraphs.
+QString helpText()
 {
     const QStringList paragraphs{
         QStringLiteral("Click Left mouse button and hold down on any shape in 'Shapes', then drag to box in the main "
@@ -49,6 +41,17 @@ QString Shapes::helpText()
         QStringLiteral("Left click on 'Shapes' title bar and drag it to a new position."),
     };
     return paragraphs.join(QStringLiteral("\r\n\r\n"));
+}
+} // namespace
+
+const std::array<QString, 6> &Shapes::pageCaptions()
+{
+    static const std::array<QString, 6> captions{
+        QStringLiteral("Mechanical Parts    1"), QStringLiteral("Building Materials   2"),
+        QStringLiteral("Tube Fittings          3"), QStringLiteral("Kid's Corner           4"),
+        QStringLiteral("Kid's Fun Shapes    5"), QStringLiteral("Misc.                     6"),
+    };
+    return captions;
 }
 
 Shapes::Shapes()

@@ -29,7 +29,6 @@ public:
     static const char *const kMimeType;
     static int shapeOfDrag(const class QMimeData *data);
 
-    static QString helpText();
     static const std::array<QString, 6> &pageCaptions();
 
     static constexpr int kLeft = 7300;

@@ -2,8 +2,6 @@
 // answered through the test seam: what is written or printed, what the boxes and the caption show
 // afterwards, and what a failure costs. One row for each outcome.
 
-#include "dialogs/filedir.h"
-
 #include "printer.h"
 
 #include "filenames.h"
@@ -119,8 +117,6 @@ private slots:
         QCOMPARE(g.ModelFileName, name);
         QCOMPARE(program.frame->windowTitle(), caption(name));
         QCOMPARE(g.ModelChanged, full ? 1 : 0);
-        QCOMPARE(g.FileChoice, 0);
-        QCOMPARE(g.ModelFilePath, QString());
         QVERIFY(Shapes::existing()->isVisible());
     }
 
@@ -209,8 +205,6 @@ private slots:
         const MGLOBAL &g = MGLOBAL::instance();
         QCOMPARE(g.UndoCount, 0);
         QCOMPARE(g.ModelChanged, 0);
-        QCOMPARE(g.FileChoice, 0);
-        QCOMPARE(g.ModelFilePath, QString());
         QVERIFY(Shapes::existing()->isVisible());
         if (fails)
             return;
@@ -315,15 +309,6 @@ private slots:
         display()->FileOpen_Click();
         listed.sort();
         QCOMPARE(listed, QStringList({"a.Pic", "b.PIC", "c.pic"}));
-    }
-
-    void fileDirectoryWithoutAnOrderShowsNothing()
-    {
-        Program program;
-        DialogScript script;
-        FileDir::FileDirectory();
-        QVERIFY(script.asked.empty());
-        QCOMPARE(MGLOBAL::instance().FileChoice, 0);
     }
 
     // The page is the window's image above the strip of buttons, the grid only on black.
