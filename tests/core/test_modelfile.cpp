@@ -1,6 +1,8 @@
 // Model files on disk: the writer's exact bytes, the reader on the corpus and at the length limit
 // of a field, reads that fail part way, and a save that fails without touching the file already there.
 
+#include "filenames.h"
+
 #include "support/testfiles.h"
 
 #include <QDir>
@@ -135,6 +137,14 @@ private slots:
         MGLOBAL read = usedModel();
         QVERIFY(ModelFile::saveModel(path, g) && ModelFile::openModel(path, read));
         QCOMPARE(read.CellShape, g.CellShape);
+    }
+
+    // A name is the same bytes after the program has held it: bytes that are no UTF-8, first or
+    // alone, a character whose second half looks like one of them, a surrogate spelled in UTF-8.
+    void namesOfAnyBytes()
+    {
+        for (const char *name : {"\xe4.Pic", "h\xe4", "h\xc3\xa4us\xf0\x90\x82\x80", "\xed\xb3\xa4\xff"})
+            QCOMPARE(FileNames::toLocal(FileNames::fromLocal(name)), QByteArray(name));
     }
 
     // Nothing was read, so nothing changed.
