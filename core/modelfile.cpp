@@ -93,9 +93,9 @@ QByteArray ModelFile::toBytes(const MGLOBAL &g)
     QByteArray bytes;
     bytes.reserve(MGLOBAL::kCells * kLongestLine);
     std::array<char, 8> digits{};
+    Q_ASSERT(g.CellShape.size() >= size_t(MGLOBAL::kCells));
     for (int cell = 0; cell <= MGLOBAL::kLastCell; ++cell) {
-        // A table cut shorter than the grid (never so in the program) writes its missing cells empty.
-        const MGLOBAL::CellRow row = cell < int(g.CellShape.size()) ? g.CellShape[cell] : MGLOBAL::CellRow{};
+        const MGLOBAL::CellRow &row = g.CellShape[cell];
         for (const int column : {MGLOBAL::kFront, MGLOBAL::kBack, MGLOBAL::kThird}) {
             const char *end = std::to_chars(digits.data(), digits.data() + digits.size(), row[column]).ptr;
             bytes.append(digits.data(), end - digits.data());

@@ -14,7 +14,7 @@ void now(QWidget *window)
     // platform answers for X11 too, without a connection.)
     const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (QGuiApplication::platformName() != QLatin1String("xcb") || !x11 || !x11->connection() || !window->isVisible()
-        || (window->windowHandle() && window->windowHandle()->isExposed()))
+        || window->windowHandle()->isExposed())
         return;
     // The request to map the window goes out first, so that the window manager works meanwhile.
     xcb_flush(x11->connection());

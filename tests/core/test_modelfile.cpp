@@ -155,16 +155,22 @@ private slots:
         QCOMPARE(g.CellShape, usedModel().CellShape);
     }
 
-    // Started with its standard input closed, the program gets descriptor 0 for the first file.
-    void opensWithStandardInputClosed()
+    // Started with its standard input closed, the program gets descriptor 0 for the first file it
+    // opens: a read and a save must take it like any other, and leave no temporary file behind.
+    void worksWithStandardInputClosed()
     {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("saved.Pic");
         const int input = dup(0);
         close(0);
         MGLOBAL g;
         const bool opened = ModelFile::openModel(corpus("good/reference.Pic"), g);
+        const bool saved = ModelFile::saveModel(path, referenceModel());
         dup2(input, 0);
         close(input);
-        QVERIFY(opened);
+        QVERIFY(opened && saved);
+        QCOMPARE(TestFiles::read(path), TestFiles::read(corpus("good/reference.Pic")));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"saved.Pic"});
     }
 
     // Files may grow to 512 bytes only, so the save runs out of room as on a full disk: the old
