@@ -139,8 +139,7 @@ private slots:
         QCOMPARE(read.CellShape, g.CellShape);
     }
 
-    // A name is the same bytes after the program has held it: bytes that are no UTF-8, first or
-    // alone, a character whose second half looks like one of them, a surrogate spelled in UTF-8.
+    // A name keeps its bytes: no UTF-8 first or alone, a look-alike second half, a UTF-8 surrogate.
     void namesOfAnyBytes()
     {
         for (const char *name : {"\xe4.Pic", "h\xe4", "h\xc3\xa4us\xf0\x90\x82\x80", "\xed\xb3\xa4\xff"})
@@ -155,8 +154,7 @@ private slots:
         QCOMPARE(g.CellShape, usedModel().CellShape);
     }
 
-    // Started with its standard input closed, the program gets descriptor 0 for the first file it
-    // opens: a read and a save must take it like any other, and leave no temporary file behind.
+    // Without standard input, descriptor 0 is the first file opened: no temporary file is left.
     void worksWithStandardInputClosed()
     {
         QTemporaryDir dir;
