@@ -106,9 +106,8 @@ private slots:
         QCOMPARE(myName()->text(), QStringLiteral("Later"));
     }
 
-    // The viewer is started without waiting for it; once one shows the help file, it gets the
-    // requests instead: the contents, and the topics of the main menu, Personalize, the work area and
-    // the palette.
+    // The viewer starts without being waited for; once it shows the help file, it gets the requests:
+    // the contents, and the topics of the main menu, Personalize, the work area and the palette.
     void helpButtonAndF1()
     {
         QStringList launched; // the viewer, then its arguments
@@ -142,10 +141,9 @@ private slots:
         QCOMPARE(launched.size(), 2);
     }
 
-    // The program starts in its own folder, in the small layout; the frame's outer height, title
-    // bar and borders included, chooses it. In the small layout the main menu places itself when it
-    // is activated, until a resize puts it where every form goes (60 twips up and left); in the
-    // large layout a resize and an activation put it at one place.
+    // The program starts in its own folder, in the layout the frame's outer height chooses. In the
+    // small layout the main menu places itself when activated, until a resize puts it where every
+    // form goes; in the large layout a resize and an activation put it at one place.
     void startAndLayouts()
     {
         QDir::setCurrent(QDir::rootPath());
@@ -249,10 +247,9 @@ private slots:
         QCOMPARE(myName()->text(), QStringLiteral("Jo Q, Smith"));
     }
 
-    // A box takes what it holds when the focus moves on inside the window, by any means: the
-    // depth a number from 1 to 10, or else message 15 and the default. The user going to another
-    // window or a popup menu opening is no leaving. The access key moves the focus to "E&xit to
-    // Menu" before pressing it; the close box writes nothing.
+    // A box takes what it holds when the focus moves on inside the window, by any means: the depth
+    // 1 to 10, or else message 15 and the default. Another window or a popup menu is no leaving. The
+    // access key moves the focus to "E&xit to Menu" before pressing it; the close box writes nothing.
     void leavingABox_data()
     {
         QTest::addColumn<QString>("box");
@@ -296,9 +293,8 @@ private slots:
         QCOMPARE(settingsBytes(), file);
     }
 
-    // Start-up as the program does it, last since it sets the program's style: the frame and the
-    // main menu carry the program's icon; the icons of a child window's menu, made only when shown,
-    // are the style's own.
+    // Start-up as the program does it, last since it sets the style: the frame and the main menu
+    // carry the program's icon; a child window's menu icons, made only when shown, the style's own.
     void startupAsTheProgramDoesIt()
     {
         Startup::configureApplication();

@@ -43,18 +43,19 @@ MGLOBAL usedModel()
     return g;
 }
 
-// Hands out its bytes a few hundred at a time, then fails as a disk with a bad sector does.
-struct BrokenDevice : QBuffer {
-    explicit BrokenDevice(const QByteArray &bytes)
+// Hands out its bytes a piece at a time, as a pipe does; then ends, or fails like a bad sector.
+struct PiecewiseDevice : QBuffer {
+    PiecewiseDevice(const QByteArray &bytes, qint64 piece, bool fails) : piece(piece), fails(fails)
     {
         setData(bytes);
         open(ReadOnly | Unbuffered);
     }
     qint64 readData(char *data, qint64 max) override
     {
-        const qint64 n = QBuffer::readData(data, std::min<qint64>(max, 300));
-        return n > 0 ? n : -1;
+        const qint64 n = QBuffer::readData(data, std::min(max, piece));
+        return n > 0 || !fails ? n : -1;
     }
+    const qint64 piece; const bool fails;
 };
 
 } // namespace
@@ -117,13 +118,13 @@ private slots:
     void aReadThatFailsPartWayIsRefused()
     {
         const QByteArray bytes = TestFiles::model({{0, "3,4,5"}, {246, "0,0,12"}});
-        BrokenDevice device(bytes.left(bytes.size() - 3));
+        PiecewiseDevice device(bytes.left(bytes.size() - 3), 300, true);
         MGLOBAL g = usedModel();
         QVERIFY(!ModelFile::read(device, g));
         QCOMPARE(g.CellShape, Table(MGLOBAL::kCells));
     }
 
-    // Any numbers come back as they were saved, in a file longer than one read block.
+    // Any numbers come back as they were saved, in a file longer than one read block, or a byte at a time.
     void savedModelOpensAsItWas()
     {
         MGLOBAL g;
@@ -136,6 +137,10 @@ private slots:
         const QString path = dir.filePath("model.Pic");
         MGLOBAL read = usedModel();
         QVERIFY(ModelFile::saveModel(path, g) && ModelFile::openModel(path, read));
+        QCOMPARE(read.CellShape, g.CellShape);
+        PiecewiseDevice byteByByte(ModelFile::toBytes(g), 1, false);
+        read = usedModel();
+        QVERIFY(ModelFile::read(byteByByte, read));
         QCOMPARE(read.CellShape, g.CellShape);
     }
 

@@ -1,6 +1,5 @@
-// "Save File", "Open File" and "Print" in the work area, with the file dialog and the questions
-// answered through the test seam: what is written or printed, what the boxes and the caption show
-// afterwards, and what a failure costs. One row for each outcome.
+// "Save File", "Open File" and "Print" with the dialogs answered through the test seam: what is
+// written or printed, what the boxes and caption show after, what a failure costs. A row an outcome.
 
 #include "printer.h"
 
