@@ -131,10 +131,9 @@ private slots:
         QCOMPARE(shownPage(), 4);
     }
 
-    // The panel shows all of its five paragraphs at once, over the page, and stays open over other pages. It is read only:
-    // every character typed into it, with Ctrl or Alt too, is taken from it (with a beep, which
-    // offscreen makes no sound) and goes no further. Shift+End still selects, Tab and Shift+Tab
-    // still leave it, and Alt+C is still the access key of "&Close".
+    // The panel shows its five paragraphs at once, over the page, and stays over other pages. It
+    // is read only: every character typed, with Ctrl or Alt too, is taken (with a beep) and goes no
+    // further. Shift+End still selects, Tab and Shift+Tab leave it, Alt+C is still "&Close".
     void helpPanel()
     {
         Program program;
@@ -196,8 +195,7 @@ private slots:
         QCOMPARE(drag->dragCursor(Qt::CopyAction).toImage(), QPixmap::fromImage(ShapeIcons::image(7)).toImage());
     }
 
-    // Some window managers minimize the palette although it has no minimize box: it comes back at
-    // once, unless the frame went down with it.
+    // A window manager may minimize the palette, which has no minimize box: it comes back at once.
     void aMinimizedPaletteComesBackUnlessTheFrameWentToo()
     {
         for (const bool frameDown : {false, true}) {

@@ -1,6 +1,5 @@
-// The work-area window offscreen: the grid surface, drags and presses through its events, the undo
-// dialog, and every way the user can lose the model. Questions are answered Yes or No: closing one
-// any other way is No, which the dialog's own test holds it to.
+// The work-area window offscreen: the grid, drags and presses through its events, the undo dialog,
+// every way to lose the model. Questions get Yes or No; closing one otherwise is No (its own test).
 
 #include "workareapainter.h"
 
