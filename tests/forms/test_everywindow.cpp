@@ -1,6 +1,5 @@
-// Every window of the program under the mouse: a click into the middle of each of its text boxes and
-// buttons, given to whatever widget really is at that point, lands on that control. Labels lie
-// beneath the other controls, whatever the order a window made them in.
+// Every window under the mouse: a click into the middle of each text box and button, given to the
+// widget really at that point, lands on that control. Labels lie beneath, whatever the order made.
 
 #include "amsgbox.h"
 
@@ -74,13 +73,14 @@ private slots:
             QVERIFY2(top->focusWidget() == control,
                      qPrintable(QStringLiteral("%1 took the click into %2").arg(hit->objectName(), control->objectName())));
             QCOMPARE(clicks.size(), button ? 1 : 0);
+            if (auto *text = qobject_cast<QPlainTextEdit *>(control)) // the program's own words: no typing
+                QVERIFY(text->isReadOnly());
         }
         if (qobject_cast<QDialog *>(form))
             delete form;
     }
 
-    // The rule holds for any label, made by hand or by the kit, before or after the window is shown:
-    // beneath the box, in the order made.
+    // Any label, made by hand or by the kit, before or after the window is shown, lies beneath.
     void labelsLieBeneathTheOtherControls()
     {
         QWidget window;
