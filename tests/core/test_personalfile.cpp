@@ -1,5 +1,4 @@
-// The settings file on disk, field by field, where it is kept, and the number rules of the depth
-// box.
+// The settings file on disk, field by field, where it is kept, and the depth box's number rules.
 
 #include "numbertext.h"
 #include "personalfile.h"

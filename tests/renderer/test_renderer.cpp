@@ -12,6 +12,7 @@
 
 #include <filesystem>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 namespace {
 
@@ -94,8 +95,7 @@ private slots:
         QVERIFY(!QFile::exists(out));
     }
 
-    // Options end at "--"; help and version go to standard output. File names are passed on as
-    // the system has them, also when they are no UTF-8.
+    // Options end at "--"; help and version go to standard output. Names pass as bytes, UTF-8 or not.
     void commandLine_data()
     {
         QTest::addColumn<QString>("setUp"); // run in an empty folder of its own
@@ -140,9 +140,8 @@ private slots:
                  golden.scaled(128, 92, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     }
 
-    // A model the program would show no pictures for (shape 241 in the reference model), and what
-    // could keep the renderer waiting or reading; the rest is the model file's. The program's
-    // message, then why.
+    // A model the program would show no pictures for (shape 241), and what could keep the renderer
+    // waiting or reading; the rest is the model file's. The program's message, then why.
     void refusedModels()
     {
         QStringList inputs{TestFiles::corpus(QStringLiteral("good/reference.Pic"))};
@@ -166,9 +165,11 @@ private slots:
     {
         QDir(dir.path()).mkpath(QStringLiteral("full/folder"));
         const QString full = dir.filePath(QStringLiteral("full")), folder = full + "/folder";
-        // A full disk, as the renderer sees one: writes beyond 4 kB fail. SIGXFSZ is ignored so
-        // that the failing write returns an error instead of ending the program.
-        for (const auto &[target, setUp] : {std::pair{QStringLiteral("/dev/full"), QStringLiteral(":")},
+        // A full device (our own node where we may make one: a faulty renderer run as root would replace
+        // the system's), and a full disk: writes beyond 4 kB fail, with SIGXFSZ ignored.
+        const QString device = dir.filePath("full-device");
+        const bool own = ::mknod(QFile::encodeName(device).constData(), S_IFCHR | 0666, makedev(1, 7)) == 0;
+        for (const auto &[target, setUp] : {std::pair{own ? device : QStringLiteral("/dev/full"), QStringLiteral(":")},
                                             {folder, QStringLiteral(":")},
                                             {full + "/house.png", QStringLiteral("trap '' XFSZ; ulimit -f 8")}}) {
             const Result result = render({model, target}, setUp);
