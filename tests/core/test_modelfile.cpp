@@ -144,11 +144,13 @@ private slots:
         QCOMPARE(read.CellShape, g.CellShape);
     }
 
-    // A name keeps its bytes: no UTF-8 first or alone, a look-alike second half, a UTF-8 surrogate.
+    // A name keeps its bytes: no UTF-8 first or alone, a look-alike second half, a UTF-8 surrogate;
+    // the UTF-8 beside them shows as itself (here the first character of three bytes).
     void namesOfAnyBytes()
     {
         for (const char *name : {"\xe4.Pic", "h\xe4", "h\xc3\xa4us\xf0\x90\x82\x80", "\xed\xb3\xa4\xff"})
             QCOMPARE(FileNames::toLocal(FileNames::fromLocal(name)), QByteArray(name));
+        QCOMPARE(FileNames::fromLocal("\xe0\xa0\x80\xff"), QString(QChar(0x0800)) + QChar(0xDCFF));
     }
 
     // Nothing was read, so nothing changed.

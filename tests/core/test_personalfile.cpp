@@ -166,8 +166,7 @@ private slots:
         // A writable program folder keeps the file beside the program, by its name alone.
         QCOMPARE(PersonalFile::location(program, data), PersonalFile::kFileName);
         QVERIFY(!QFileInfo::exists(data));
-        // An installed program's folder is not writable: the user's data folder is made and used,
-        // at first with a copy of the default beside the program, which the user can write.
+        // An installed program's folder is read-only: the data folder is used, first with the default.
         {
             const ReadOnlyFolder installed(program);
             QCOMPARE(PersonalFile::location(program, data), mine);
@@ -179,8 +178,7 @@ private slots:
         QCOMPARE(TestFiles::read(mine), QByteArray("7,\"Mine\",\"\"\r\n"));
     }
 
-    // What the depth box makes of a text: its leading number, and from that a depth from 1 to 10,
-    // rounded half to even, or 0 here for the refusal that leaves the default.
+    // The depth box: a text's leading number, then a depth 1 to 10 rounded half to even, or 0 (refused).
     void depthBox_data()
     {
         QTest::addColumn<QString>("text");
