@@ -141,14 +141,15 @@ private slots:
         QCOMPARE(launched.size(), 2);
     }
 
-    // The program starts in its own folder, in the layout the frame's outer height chooses. In the
-    // small layout the main menu places itself when activated, until a resize puts it where every
-    // form goes; in the large layout a resize and an activation put it at one place.
+    // The program starts in its own folder, the frame the main menu's size, in the layout its outer
+    // height chooses. In the small layout the main menu places itself when activated, until a resize
+    // puts it where every form goes; in the large layout a resize and an activation put it at one place.
     void startAndLayouts()
     {
         QDir::setCurrent(QDir::rootPath());
         Program program;
         QCOMPARE(QDir::currentPath(), QCoreApplication::applicationDirPath());
+        QCOMPARE(program.frame->size(), Twips::size(MDIContainer::kClientWidth, MDIContainer::kClientHeight));
         MainMenu *menu = MainMenu::existing();
         menu->Form_Activate();
         const QPoint own = Program::formPosition(menu);
@@ -214,8 +215,9 @@ private slots:
         QCOMPARE(MGLOBAL::instance().ModelChanged, 0);
     }
 
-    // What the program puts in the boxes is shown whole; what is typed or pasted is cut to fit,
-    // and a quote is dropped, typed or pasted. Enter walks from box to box and on to the button.
+    // What the program puts in the boxes is shown whole; what is typed or pasted is cut to fit, and a
+    // quote is dropped, typed (over a selection too) or pasted. Enter walks from box to box and on to
+    // the button.
     void personalizeShowsTypesAndWrites()
     {
         Program program;
@@ -239,6 +241,9 @@ private slots:
             name->clear();
             name->insert(QStringLiteral("Jo \"Q"));
             emit name->textEdited(name->text());
+            name->selectAll();
+            QTest::keyClicks(name, QStringLiteral("\"")); // leaves what is selected
+            name->end(false);
             QTest::keyClicks(name, QStringLiteral("\", Smith"));
             QTest::keyClick(name, Qt::Key_Return);
             QCOMPARE(d.focusWidget()->objectName(), QStringLiteral("ExitFonts"));

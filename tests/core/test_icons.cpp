@@ -32,8 +32,7 @@ QByteArray bytes(const QString &path)
 
 } // namespace
 
-class TestIcons : public QObject
-{
+class TestIcons : public QObject {
     Q_OBJECT
 
     const QString dir = qEnvironmentVariable("BRICKLOOM_SOURCE_DIR") + "/assets/palette/";

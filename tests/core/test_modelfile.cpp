@@ -2,6 +2,7 @@
 // of a field, reads that fail part way, and a save that fails without touching the file already there.
 
 #include "filenames.h"
+#include "savefile.h"
 
 #include "support/testfiles.h"
 
@@ -161,21 +162,25 @@ private slots:
         QCOMPARE(g.CellShape, usedModel().CellShape);
     }
 
-    // Without standard input, descriptor 0 is the first file opened: no temporary file is left.
+    // Without standard input, descriptor 0 is the first file opened: no temporary file is left, and
+    // an empty file a thumbnailer made for the picture is filled in.
     void worksWithStandardInputClosed()
     {
         QTemporaryDir dir;
-        const QString path = dir.filePath("saved.Pic");
+        const QString path = dir.filePath("saved.Pic"), picture = dir.filePath("picture.png");
+        QVERIFY(TestFiles::write(picture, ""));
         const int input = dup(0);
         close(0);
         MGLOBAL g;
         const bool opened = ModelFile::openModel(corpus("good/reference.Pic"), g);
         const bool saved = ModelFile::saveModel(path, referenceModel());
+        const bool filled = SaveFile::write(picture, "png", nullptr, {.fillInEmpty = true});
         dup2(input, 0);
         close(input);
-        QVERIFY(opened && saved);
+        QVERIFY(opened && saved && filled);
         QCOMPARE(TestFiles::read(path), TestFiles::read(corpus("good/reference.Pic")));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"saved.Pic"});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList({"picture.png", "saved.Pic"}));
+        QCOMPARE(TestFiles::read(picture), "png");
     }
 
     // Files may grow to 512 bytes only, so the save runs out of room as on a full disk: the old

@@ -16,9 +16,7 @@ namespace {
 
 // A folder as an installed program's is: not writable. Whether a folder can be written is asked
 // for the real user, and root can write anywhere, so meanwhile root's real user is an ordinary one.
-class ReadOnlyFolder
-{
-public:
+struct ReadOnlyFolder {
     explicit ReadOnlyFolder(const QString &path) : path_(path)
     {
         QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
@@ -31,9 +29,7 @@ public:
             setreuid(0, uid_t(-1));
         QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
-
-private:
-    QString path_;
+    const QString path_;
 };
 
 MGLOBAL settings(int16_t depth, const QString &name)
@@ -46,8 +42,7 @@ MGLOBAL settings(int16_t depth, const QString &name)
 
 } // namespace
 
-class TestPersonalFile : public QObject
-{
+class TestPersonalFile : public QObject {
     Q_OBJECT
 
 private slots:

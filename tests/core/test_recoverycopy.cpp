@@ -7,6 +7,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -124,6 +125,21 @@ private slots:
         QCOMPARE(now, after);
         QVERIFY(after.isEmpty() || !shared(f.folder()));
         std::for_each(locks.begin(), locks.end(), ::close);
+    }
+
+    // When the data folder holds copies under every name of this second, this one goes to the other.
+    void theNamesOfASecondRunOut()
+    {
+        Fixture f;
+        QVERIFY(QDir().mkpath(f.folder()));
+        const QDateTime now = QDateTime::currentDateTime();
+        for (const QDateTime &second : {now, now.addSecs(1)}) // the clock may tick on meanwhile
+            for (int n = 1; n <= 99; ++n)
+                QVERIFY(TestFiles::write(QDir(f.folder()).filePath(second.toString("yyyy-MM-dd_HH-mm-ss") + (n > 1 ? "-" + QString::number(n) : "") + ".Pic"), ""));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("no recovery copy in .*/data/Recovery: every name of its second is taken$"));
+        f.copy.markSaved();
+        f.model = "changed";
+        QVERIFY(f.copy.secure() && f.copy.currentPath().startsWith(f.fallback()));
     }
 };
 

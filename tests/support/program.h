@@ -16,12 +16,15 @@
 
 class Program {
 public:
-    Program()
+    enum Start { AtMainMenu, InWorkArea };
+    explicit Program(Start start = AtMainMenu)
     {
         MGLOBAL::instance() = MGLOBAL{};
         frame = MDIContainer::instance();
         frame->show();
         [this] { QVERIFY(QTest::qWaitForWindowExposed(frame)); }();
+        if (start == InWorkArea)
+            create();
     }
     ~Program()
     {

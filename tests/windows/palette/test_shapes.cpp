@@ -32,16 +32,14 @@ int shownPage()
     return shown < 6 ? shown : -1;
 }
 
-// Counts the key presses that reach a widget: those that the widget below it did not take.
+// Counts the key presses that reach a widget, those the widget below it did not take, but for
+// Shift, Ctrl, Alt and Meta by themselves, which type nothing.
 struct KeysReaching : QObject {
     int presses = 0;
     bool eventFilter(QObject *, QEvent *event) override
     {
-        // Shift, Ctrl, Alt and Meta by themselves type nothing.
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent *>(event)->key();
-            presses += key < Qt::Key_Shift || key > Qt::Key_Alt;
-        }
+        const int key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent *>(event)->key() : 0;
+        presses += key != 0 && (key < Qt::Key_Shift || key > Qt::Key_Alt);
         return false;
     }
 };
@@ -54,8 +52,7 @@ private slots:
 
     void everyLoadStartsBesideTheWorkAreaAtPageOne()
     {
-        Program program;
-        program.create();
+        Program program(Program::InWorkArea);
         QCOMPARE(palette()->frameGeometry().topLeft(), QPoint(487, 33));
         QCOMPARE(shownPage(), 0);
         button("NextFrame")->click();
@@ -73,8 +70,7 @@ private slots:
     // Ten down a column, four columns a page; above the first row is the caption, with no shape.
     void shapesRunDownTheColumns()
     {
-        Program program;
-        program.create();
+        Program program(Program::InWorkArea);
         using Place = std::array<int, 4>; // shape, page, column, row
         for (const auto &[shape, page, column, row] : {Place{1, 0, 0, 0}, {10, 0, 0, 9}, {11, 0, 1, 0}, {40, 0, 3, 9}, {41, 1, 0, 0},
                                                        {240, 5, 3, 9}}) {
@@ -90,8 +86,7 @@ private slots:
     // shapes that stop at the border, every shape in its box.
     void pagesAsDrawn()
     {
-        Program program;
-        program.create();
+        Program program(Program::InWorkArea);
         for (int page : {0, 5}) {
             auto *frame = palette()->findChild<ShapePage *>(QStringLiteral("IconFrame%1").arg(page));
             const QImage drawn = frame->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -118,8 +113,7 @@ private slots:
 
     void pagingStopsAtBothEnds()
     {
-        Program program;
-        program.create();
+        Program program(Program::InWorkArea);
         button("PrevFrame")->click();
         QCOMPARE(shownPage(), 0);
         for (int page = 1; page <= 6; ++page) {
@@ -136,8 +130,7 @@ private slots:
     // further. Shift+End still selects, Tab and Shift+Tab leave it, Alt+C is still "&Close".
     void helpPanel()
     {
-        Program program;
-        program.create();
+        Program program(Program::InWorkArea);
         button("Help1")->click();
         QCOMPARE(button("Help1")->text(), QStringLiteral("&Close"));
         QVERIFY(helpShown());
@@ -184,8 +177,7 @@ private slots:
     // The pointer becomes the shape's picture, with nothing dragged beside it.
     void aDragShowsTheShapeAsThePointer()
     {
-        Program program;
-        program.create();
+        Program program(Program::InWorkArea);
         auto *frame = palette()->findChild<ShapePage *>(QStringLiteral("IconFrame0"));
         QTest::mousePress(frame, Qt::LeftButton, {}, frame->imageRect(7).center());
         auto *drag = palette()->findChild<QDrag *>();
@@ -199,8 +191,7 @@ private slots:
     void aMinimizedPaletteComesBackUnlessTheFrameWentToo()
     {
         for (const bool frameDown : {false, true}) {
-            Program program;
-            program.create();
+            Program program(Program::InWorkArea);
             if (frameDown)
                 program.frame->setWindowState(Qt::WindowMinimized);
             palette()->setWindowState(Qt::WindowMinimized);

@@ -83,8 +83,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, reason);
         QTemporaryDir dir;
-        Program program;
-        program.create();
+        Program program(Program::InWorkArea);
         MGLOBAL &g = MGLOBAL::instance();
         g.ModelFileName = QStringLiteral("OLD.Pic");
         display()->PicTarget_DragDrop(0, true, 45);
@@ -128,8 +127,7 @@ private slots:
             const QFileInfoList copies = recovery.entryInfoList({"*.Pic"}, QDir::Files);
             return copies.size() == 1 ? TestFiles::read(copies.first().filePath()) : QByteArray::number(copies.size());
         };
-        Program program;
-        program.create();
+        Program program(Program::InWorkArea);
         display()->PicTarget_DragDrop(0, true, 45);
         QCOMPARE(copy(), model({{0, "0,45,0"}}));
         // Taken out again, the model is what was saved: the copy goes once the interval is over.
@@ -180,8 +178,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("odd.Pic");
         QVERIFY(notModel.isEmpty() ? TestFiles::write(path, bytes) : TestFiles::makeNotModel(notModel, path));
-        Program program;
-        program.create();
+        Program program(Program::InWorkArea);
         QElapsedTimer clock;
         std::vector<D::Answer> answers{D::inspect([&](QDialog &) { QVERIFY(!Shapes::existing()->isVisible()); clock.start(); },
                                                   D::chooseFile(path))};
@@ -225,8 +222,7 @@ private slots:
     void openWithChangesAsksFirst()
     {
         QFETCH(bool, yes);
-        Program program;
-        program.create();
+        Program program(Program::InWorkArea);
         display()->HideShowGrids_Click(); // with the palette hidden it must stay hidden
         display()->PicTarget_DragDrop(3, true, 9);
         DialogScript dialogs(yes ? std::vector<D::Answer>{D::yes()} : std::vector<D::Answer>{D::no(), D::cancel()});
@@ -259,8 +255,7 @@ private slots:
         std::ofstream(path, std::ios::binary) << model({{2, "0,5,0"}}).toStdString();
         const auto removed = qScopeGuard([&] { std::filesystem::remove(path); }); // QTemporaryDir cannot see it
         const QString given = FileNames::fromLocal(QByteArray::fromStdString(path));
-        Program program;
-        program.create();
+        Program program(Program::InWorkArea);
         display()->openModel(given);
         QCOMPARE(display()->pictures().PicTarget2[2], 5);
         display()->PicTarget_DragDrop(0, true, 45);
@@ -289,8 +284,7 @@ private slots:
         QTemporaryDir dir;
         for (const char *name : {"a.Pic", "b.PIC", "c.pic", "d.txt"})
             QVERIFY(TestFiles::write(dir.filePath(QLatin1String(name)), "x"));
-        Program program;
-        program.create();
+        Program program(Program::InWorkArea);
         QStringList listed;
         DialogScript script({[&](QDialog &d) {
             auto &files = static_cast<QFileDialog &>(d);
@@ -326,8 +320,7 @@ private slots:
         QFETCH(bool, print);
         QFETCH(bool, white);
         QFETCH(bool, large);
-        Program program;
-        program.create();
+        Program program(Program::InWorkArea);
         display()->PicTarget_DragDrop(5, true, 17);
         display()->PicTarget_DragDrop(5, true, 40);
         MGLOBAL::instance().ModelChanged = 0;
@@ -375,8 +368,7 @@ private slots:
         QFETCH(QString, file);
         const bool pdf = !file.isEmpty(), fails = file.contains('/');
         QTemporaryDir dir;
-        Program program;
-        program.create();
+        Program program(Program::InWorkArea);
         PrinterCapture printer(false);
         QString offer;
         std::vector<D::Answer> answers{D::yes(), D::no(), [&](QDialog &d) {
