@@ -17,7 +17,7 @@ namespace {
 // A folder as an installed program's is: not writable. Whether a folder can be written is asked
 // for the real user, and root can write anywhere, so meanwhile root's real user is an ordinary one.
 struct ReadOnlyFolder {
-    explicit ReadOnlyFolder(const QString &path) : path_(path)
+    explicit ReadOnlyFolder(const QString &path) : folder(path)
     {
         QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
         if (geteuid() == 0)
@@ -27,9 +27,9 @@ struct ReadOnlyFolder {
     {
         if (geteuid() == 0)
             setreuid(0, uid_t(-1));
-        QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
-    const QString path_;
+    const QString folder;
 };
 
 MGLOBAL settings(int16_t depth, const QString &name)

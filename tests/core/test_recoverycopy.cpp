@@ -135,7 +135,8 @@ private slots:
         const QDateTime now = QDateTime::currentDateTime();
         for (const QDateTime &second : {now, now.addSecs(1)}) // the clock may tick on meanwhile
             for (int n = 1; n <= 99; ++n)
-                QVERIFY(TestFiles::write(QDir(f.folder()).filePath(second.toString("yyyy-MM-dd_HH-mm-ss") + (n > 1 ? "-" + QString::number(n) : "") + ".Pic"), ""));
+                QVERIFY(TestFiles::write(QDir(f.folder()).filePath(second.toString("yyyy-MM-dd_HH-mm-ss")
+                                                                   + (n > 1 ? "-" + QString::number(n) : "") + ".Pic"), ""));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("no recovery copy in .*/data/Recovery: every name of its second is taken$"));
         f.copy.markSaved();
         f.model = "changed";
